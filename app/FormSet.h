@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "app/AppContext.h"
+
+class QWidget;
+
+namespace tonalyx {
+
+// Creates the thirteen windows in the order TForm1 to TForm13, fills the
+// context's registry as each one is made, and deletes them in reverse order.
+class FormSet {
+ public:
+  explicit FormSet(AppContext& context);
+  ~FormSet();
+  FormSet(const FormSet&) = delete;
+  FormSet& operator=(const FormSet&) = delete;
+
+ private:
+  AppContext& ctx_;
+  std::vector<std::unique_ptr<QWidget>> windows_;
+};
+
+}  // namespace tonalyx

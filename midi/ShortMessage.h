@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tonalyx {
+
+// A MIDI short message packed the way the port sends it: status in bits 0-7,
+// first data byte in bits 8-15, second data byte in bits 16-23. The data bytes
+// come from controls that already keep them in 0..127, so nothing is masked.
+constexpr std::uint32_t ShortMessage(int status, int data1, int data2 = 0) {
+  return static_cast<std::uint32_t>(status) + static_cast<std::uint32_t>(data1) * 256u +
+         static_cast<std::uint32_t>(data2) * 65536u;
+}
+
+// Pitch bend from a signed bend of -8192..8191: offset to 0..16383, then split
+// into the low and high seven bits.
+constexpr std::uint32_t PitchBendMessage(int status, int signedBend) {
+  const int value = signedBend + 8192;
+  return ShortMessage(status, value % 128, value / 128);
+}
+
+// Control change 120 (All Sound Off) on the rhythm channel 10.
+constexpr std::uint32_t AllSoundOffDrums = 0x78B9;
+
+constexpr int StatusByte(std::uint32_t message) { return static_cast<int>(message & 0xFF); }
+constexpr int Data1(std::uint32_t message) { return static_cast<int>((message >> 8) & 0xFF); }
+constexpr int Data2(std::uint32_t message) { return static_cast<int>((message >> 16) & 0xFF); }
+
+}  // namespace tonalyx
