@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/AppContext.h"
+
+namespace tonalyx {
+
+// Plays DrumNote of DrumKit on channel 10 with the controller window's values.
+void PlayDrumNote(AppContext& ctx);
+// Ends DrumNote: 99 DrumNote 00.
+void ReleaseDrumNote(AppContext& ctx);
+
+}  // namespace tonalyx
