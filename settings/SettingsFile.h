@@ -31,8 +31,9 @@ namespace tonalyx {
 class SettingsFile {
  public:
   // The settings file of this program is about a kilobyte; anything beyond
-  // this is not read, so a wrong or damaged file cannot exhaust memory.
-  static constexpr std::size_t MaxLoadBytes = 4 * 1024 * 1024;
+  // this is not read, so a wrong or damaged file can neither exhaust memory
+  // nor slow down the start, where every window opens the file on its own.
+  static constexpr std::size_t MaxLoadBytes = 1024 * 1024;
 
   // Loads the file; a missing or unreadable file gives an empty object.
   static SettingsFile Open(const std::filesystem::path& path);
