@@ -1,9 +1,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -93,32 +90,6 @@ class TForm1Test : public QObject {
   Q_OBJECT
 
  private slots:
-  void createsTheDesignedControls() {
-    Run run;
-    TForm1* main = run.main;
-    QCOMPARE(main->windowTitle(), QStringLiteral("Tonalyx Main"));
-    auto* button1 = main->findChild<QPushButton*>(QStringLiteral("Button1"));
-    auto* button2 = main->findChild<QPushButton*>(QStringLiteral("Button2"));
-    auto* label = main->findChild<QLabel*>(QStringLiteral("Label1"));
-    QVERIFY(button1 && button2 && label && run.combo);
-    QCOMPARE(button1->text(), QStringLiteral("Tonalyx"));
-    QCOMPARE(button1->geometry(), QRect(8, 0, 97, 33));
-    QCOMPARE(button2->text(), QStringLiteral("Rhytmalo"));
-    QCOMPARE(button2->geometry(), QRect(112, 0, 97, 33));
-    QCOMPARE(label->text(), QStringLiteral("Tonalyx Ver.4.0 bata2"));
-    QCOMPARE(label->pos(), QPoint(8, 64));
-    QVERIFY(!run.combo->isEditable());
-    QCOMPARE(run.combo->geometry().topLeft(), QPoint(8, 40));
-
-    auto* menu = main->findChild<QMenu*>(QStringLiteral("N1"));
-    QVERIFY(menu && main->menuBar()->objectName() == QStringLiteral("MainMenu1"));
-    QCOMPARE(menu->title(), QStringLiteral("設定"));
-    QCOMPARE(main->findChild<QAction*>(QStringLiteral("N2"))->text(),
-             QStringLiteral("音源の種類の設定"));
-    QCOMPARE(main->findChild<QAction*>(QStringLiteral("N3"))->text(),
-             QStringLiteral("音源マップの設定"));
-  }
-
   void firstRunTakesTheDefaultsAndOpensPositionZeroSendingNothing() {
     Run run;
     QCOMPARE(run.main->size(), QSize(242, 127));
