@@ -4,7 +4,7 @@
 #include "app/AppContext.h"
 #include "app/FormSet.h"
 #include "app/TForm1.h"
-#include "midi/SystemMidi.h"
+#include "midi/OutputDevices.h"
 #include "settings/SettingsFile.h"
 
 int main(int argc, char* argv[]) {
@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
   // Only the main window's close ends the program; the others just hide.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  auto backend = tonalyx::CreateSystemMidiBackend();
+  auto backend = tonalyx::CreateOutputBackend(
+      tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString()));
   tonalyx::AppContext context(
       *backend, tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString()));
   context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
