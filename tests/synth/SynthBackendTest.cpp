@@ -101,6 +101,7 @@ TEST_F(SynthBackendTest, AGsToneSoundsWhileHeldAndDecaysToSilenceAfterRelease) {
     SCOPED_TRACE(testing::Message() << "bank " << tone.bank << " program " << tone.program);
     PressGsTone(port, tone.bank, tone.program);
     EXPECT_EQ(synth.Program(0), tone.program);
+    EXPECT_EQ(synth.Bank(0), tone.bank);  // the MSB alone selects the bank
     EXPECT_GT(RenderPeak(synth, 0.5), kAudible);
     port.SendShort(ShortMessage(0x90, 60, 0));
     EXPECT_TRUE(FallsSilentWithin(synth, 2.0));
