@@ -115,7 +115,10 @@ std::filesystem::path SynthBackend::ChosenSoundfont() const {
   const std::string named =
       SettingsFile::Open(options_.settingsPath).ReadString("synth", "soundfont", "");
   if (named.empty()) return options_.defaultSoundfont;
-  return std::filesystem::path(named);
+  // A relative name is taken from the settings file's folder, not from
+  // wherever the program happened to be started.
+  const std::filesystem::path path(named);
+  return path.is_relative() ? options_.settingsPath.parent_path() / path : path;
 }
 
 bool SynthBackend::Open(int id) {

@@ -43,7 +43,7 @@ class SynthBackend : public MidiBackend {
 
   struct Options {
     // Settings file whose section "synth", key "soundfont" may name the
-    // soundfont; read on every open.
+    // soundfont (relative to the file's folder); read on every open.
     std::filesystem::path settingsPath;
     // The soundfont used when the settings file names none.
     std::filesystem::path defaultSoundfont = kSystemSoundfont;
