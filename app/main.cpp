@@ -6,7 +6,7 @@
 #include "app/FormSet.h"
 #include "app/StopSignals.h"
 #include "app/TForm1.h"
-#include "midi/SystemMidi.h"
+#include "midi/OutputDevices.h"
 #include "settings/SettingsFile.h"
 
 int main(int argc, char* argv[]) {
@@ -17,9 +17,10 @@ int main(int argc, char* argv[]) {
   // once the main window exists and the event loop runs.
   tonalyx::StopSignals stopSignals;
 
-  auto backend = tonalyx::CreateSystemMidiBackend();
-  tonalyx::AppContext context(*backend, tonalyx::SettingsPathForExecutable(
-                                            QCoreApplication::applicationFilePath().toStdString()));
+  const auto settingsPath =
+      tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString());
+  auto backend = tonalyx::CreateOutputBackend(settingsPath);
+  tonalyx::AppContext context(*backend, settingsPath);
   context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   context.showMessage = [](const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalyx"), QString::fromStdString(text),

@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "midi/MidiPort.h"
+#include "midi/ResetMessages.h"
+#include "midi/ShortMessage.h"
+#include "midi/SynthBackend.h"
+#include "settings/SettingsFile.h"
+
+namespace tonalyx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A small General MIDI soundfont (timgm6mb-soundfont) keeps the tests quick.
+const fs::path kSmallSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// Peak levels (full scale 1.0): a held tone is far above kAudible, and a
+// finished one is below kSilent (-80 dBFS).
+constexpr float kAudible = 0.01f;
+constexpr float kSilent = 1e-4f;
+
+constexpr int kRate = SynthBackend::kOfflineSampleRate;
+
+// Renders the given time and returns the peak of both channels.
+float RenderPeak(SynthBackend& synth, double seconds) {
+  const auto frames = static_cast<std::size_t>(seconds * kRate);
+  std::vector<float> left(frames), right(frames);
+  synth.Render(left, right);
+  float peak = 0.0f;
+  for (std::size_t i = 0; i < frames; ++i) {
+    peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+  }
+  return peak;
+}
+
+// Renders up to the given time in 50 ms steps; true when a step is silent.
+bool FallsSilentWithin(SynthBackend& synth, double seconds) {
+  for (int step = 0; step * 0.05 < seconds; ++step) {
+    if (RenderPeak(synth, 0.05) < kSilent) return true;
+  }
+  return false;
+}
+
+class SynthBackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kSmallSoundfont)) GTEST_SKIP() << "timgm6mb-soundfont is not installed";
+    std::string pattern = (fs::temp_directory_path() / "tonalyx-synth-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    if (!dir_.empty()) fs::remove_all(dir_);
+  }
+
+  SynthBackend::Options Offline(fs::path soundfont = kSmallSoundfont) const {
+    SynthBackend::Options options;
+    options.settingsPath = dir_ / "tonalyx.ini";
+    options.defaultSoundfont = std::move(soundfont);
+    options.output = SynthBackend::Output::kOffline;
+    return options;
+  }
+
+  fs::path WriteFile(const std::string& name, const std::string& contents) const {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << contents;
+    return path;
+  }
+
+  fs::path dir_;
+};
+
+// A GS tone press on channel 1 as the audition sends it: bank select MSB and
+// LSB (the tone map), program change, then the note.
+void PressGsTone(MidiPort& port, int bank, int program) {
+  port.SendShort(ShortMessage(0xB0, 0, bank));
+  port.SendShort(ShortMessage(0xB0, 32, 4));
+  port.SendShort(ShortMessage(0xC0, program));
+  port.SendShort(ShortMessage(0x90, 60, 100));
+}
+
+TEST_F(SynthBackendTest, AGsToneSoundsWhileHeldAndDecaysToSilenceAfterRelease) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_EQ(synth.DeviceName(0), "Tonalyx Built-in Synth");
+  ASSERT_TRUE(port.OpenPort(0));
+  EXPECT_TRUE(synth.WaitUntilLoaded());
+
+  // Piano, a variation bank this soundfont lacks (falls back to bank 0) and
+  // strings, which sustain as long as the note is held.
+  const struct { int bank, program; } tones[] = {{0, 0}, {8, 4}, {0, 48}};
+  for (const auto& tone : tones) {
+    SCOPED_TRACE(testing::Message() << "bank " << tone.bank << " program " << tone.program);
+    PressGsTone(port, tone.bank, tone.program);
+    EXPECT_EQ(synth.Program(0), tone.program);
+    EXPECT_EQ(synth.Bank(0), tone.bank);  // the MSB alone selects the bank
+    EXPECT_GT(RenderPeak(synth, 0.5), kAudible);
+    port.SendShort(ShortMessage(0x90, 60, 0));
+    EXPECT_TRUE(FallsSilentWithin(synth, 2.0));
+  }
+}
+
+TEST_F(SynthBackendTest, ChannelTenPlaysDrumKits) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+  EXPECT_EQ(synth.Bank(9), 128);
+
+  // No sound before the press: the drum channel starts silent.
+  EXPECT_LT(RenderPeak(synth, 0.1), kSilent);
+  port.SendShort(ShortMessage(0xC9, 0));
+  port.SendShort(ShortMessage(0x99, 38, 100));  // snare
+  EXPECT_GT(RenderPeak(synth, 0.5), kAudible);
+  port.SendShort(ShortMessage(0x99, 38, 0));
+  EXPECT_TRUE(FallsSilentWithin(synth, 2.0));
+  EXPECT_EQ(synth.Bank(9), 128);
+
+  // A kit this soundfont lacks still plays: FluidSynth falls back to kit 0.
+  port.SendShort(ShortMessage(0xC9, 8));
+  port.SendShort(ShortMessage(0x99, 36, 100));
+  EXPECT_GT(RenderPeak(synth, 0.3), kAudible);
+}
+
+class SynthResetTest : public SynthBackendTest,
+                       public ::testing::WithParamInterface<std::span<const std::uint8_t>> {};
+
+TEST_P(SynthResetTest, ResetAfterAHeldNoteLeavesSilenceAndDefaultControllers) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+
+  port.SendShort(ShortMessage(0xB0, 7, 80));
+  port.SendShort(ShortMessage(0xB0, 10, 5));
+  port.SendShort(ShortMessage(0xB0, 1, 90));
+  port.SendShort(ShortMessage(0xB0, 11, 90));
+  port.SendShort(PitchBendMessage(0xE0, -4000));
+  port.SendShort(ShortMessage(0xC0, 19));  // organ: sounds until released
+  port.SendShort(ShortMessage(0xB9, 7, 20));
+  port.SendShort(ShortMessage(0xC9, 16));
+  port.SendShort(ShortMessage(0x90, 60, 100));
+  ASSERT_GT(RenderPeak(synth, 0.3), kAudible);
+  ASSERT_EQ(synth.Controller(0, 7), 80);
+
+  // The reset releases every voice (the organ alone would sound on); what is
+  // left is the release and reverb tail.
+  port.SendSysEx(GetParam());
+  EXPECT_TRUE(FallsSilentWithin(synth, 1.0));
+
+  EXPECT_EQ(synth.Controller(0, 7), 100);
+  EXPECT_EQ(synth.Controller(0, 10), 64);
+  EXPECT_EQ(synth.Controller(0, 1), 0);
+  EXPECT_EQ(synth.Controller(0, 11), 127);
+  EXPECT_EQ(synth.PitchBend(0), 8192);
+  EXPECT_EQ(synth.Program(0), 0);
+  EXPECT_EQ(synth.Bank(0), 0);
+  EXPECT_EQ(synth.Controller(9, 7), 100);
+  EXPECT_EQ(synth.Bank(9), 128);
+  EXPECT_EQ(synth.Program(9), 0);
+
+  // Channel 10 still plays drums, channel 1 the default piano.
+  port.SendShort(ShortMessage(0x99, 38, 100));
+  port.SendShort(ShortMessage(0x90, 60, 100));
+  EXPECT_GT(RenderPeak(synth, 0.3), kAudible);
+}
+
+std::string ResetName(const ::testing::TestParamInfo<std::span<const std::uint8_t>>& info) {
+  if (info.param.size() == GsReset.size()) return "GsReset";
+  if (info.param.size() == XgSystemOn.size()) return "XgSystemOn";
+  return "GmSystemOn";
+}
+
+INSTANTIATE_TEST_SUITE_P(ModuleResets, SynthResetTest,
+                         ::testing::Values(std::span<const std::uint8_t>(GsReset),
+                                           std::span<const std::uint8_t>(XgSystemOn),
+                                           std::span<const std::uint8_t>(GmSystemOn)),
+                         ResetName);
+
+TEST_F(SynthBackendTest, ResetPortSilencesANoteHeldBySustain) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+  port.SendShort(ShortMessage(0xC0, 19));
+  port.SendShort(ShortMessage(0xB0, 64, 127));
+  port.SendShort(ShortMessage(0x90, 60, 100));
+  port.SendShort(ShortMessage(0x90, 60, 0));
+  RenderPeak(synth, 1.0);
+  ASSERT_GT(RenderPeak(synth, 0.2), kAudible);  // the pedal holds the organ
+
+  port.ResetPort();
+  EXPECT_TRUE(FallsSilentWithin(synth, 2.0));
+}
+
+TEST_F(SynthBackendTest, MessagesSentWhileTheSoundfontLoadsArePlayedInOrder) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+  // Straight after the open the load is still running on the loader thread.
+  port.SendShort(ShortMessage(0xB0, 7, 20));
+  port.SendModuleReset(0);  // undoes the volume above, not the pan below
+  port.SendShort(ShortMessage(0xB0, 10, 0));
+  port.SendShort(ShortMessage(0xC0, 24));
+  port.SendShort(ShortMessage(0x90, 64, 100));
+
+  ASSERT_TRUE(synth.WaitUntilLoaded());
+  EXPECT_EQ(synth.Controller(0, 7), 100);
+  EXPECT_EQ(synth.Controller(0, 10), 0);
+  EXPECT_EQ(synth.Program(0), 24);
+  EXPECT_GT(RenderPeak(synth, 0.3), kAudible);
+}
+
+TEST_F(SynthBackendTest, ClosingOrDestroyingWhileLoadingIsCleanAndReopensFresh) {
+  { SynthBackend(Offline()).Open(0); }  // destroyed while loading
+  SynthBackend synth(Offline());
+  ASSERT_TRUE(synth.Open(0));
+  synth.SendShort(ShortMessage(0x90, 60, 100));
+  synth.Close();
+  EXPECT_EQ(synth.Controller(0, 7), -1);
+
+  // The note sent before the close is gone with the old synth.
+  ASSERT_TRUE(synth.Open(0));
+  EXPECT_LT(RenderPeak(synth, 0.2), kSilent);
+}
+
+TEST_F(SynthBackendTest, OpenFailsWithoutASoundfontOrAudioOutput) {
+  std::ifstream source(kSmallSoundfont, std::ios::binary);
+  std::string head(4096, '\0');
+  source.read(head.data(), static_cast<std::streamsize>(head.size()));
+  std::vector<SynthBackend::Options> cases = {
+      Offline(dir_ / "missing.sf2"),
+      Offline(dir_),  // a folder
+      Offline(WriteFile("text.sf2", std::string(4096, 'x'))),
+      Offline(WriteFile("cut.sf2", head)),  // a real soundfont's first 4 KiB
+      Offline(),
+  };
+  cases.back().output = SynthBackend::Output::kAudioDriver;
+  cases.back().audioDrivers = {"no-such-driver"};
+  for (const auto& options : cases) {
+    SCOPED_TRACE(options.defaultSoundfont.string());
+    SynthBackend synth(options);
+    MidiPort port(synth);
+    EXPECT_FALSE(port.OpenPort(0));
+    EXPECT_FALSE(port.OpenPort(0));
+    synth.SendShort(ShortMessage(0x90, 60, 100));
+    synth.SendSysEx(GsReset);
+    EXPECT_EQ(synth.Controller(0, 7), -1);
+  }
+  EXPECT_FALSE(SynthBackend(Offline()).Open(1));
+}
+
+TEST_F(SynthBackendTest, TheSettingsFileMayNameAnotherSoundfont) {
+  // A relative name counts from the settings file's folder.
+  fs::create_symlink(kSmallSoundfont, dir_ / "font.sf2");
+  const fs::path ini = WriteFile("tonalyx.ini", "[synth]\nsoundfont=font.sf2\n");
+  if (SettingsFile::Open(ini).ReadString("synth", "soundfont", "").empty()) {
+    GTEST_SKIP() << "the settings reader does not read files yet";
+  }
+  EXPECT_TRUE(SynthBackend(Offline(dir_ / "missing.sf2")).Open(0));
+  WriteFile("tonalyx.ini", "[synth]\nsoundfont=" + (dir_ / "missing.sf2").string() + "\n");
+  EXPECT_FALSE(SynthBackend(Offline()).Open(0));
+}
+
+}  // namespace
+}  // namespace tonalyx
