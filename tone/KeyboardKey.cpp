@@ -1,0 +1,45 @@
+#include "tone/KeyboardKey.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tonalyx {
+
+KeyboardKey::KeyboardKey(int note, bool black, QWidget* parent)
+    : QWidget(parent), note_(note), black_(black), hold_([this] { emit Up(note_); }) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void KeyboardKey::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (black_) {
+    painter.fillRect(rect(), Qt::black);
+    return;
+  }
+  painter.fillRect(rect(), Qt::white);
+  painter.setPen(Qt::black);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void KeyboardKey::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  hold_.Started();
+  emit Down(note_);
+}
+
+void KeyboardKey::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  if (hold_.IsHeld()) hold_.MouseUp();
+}
+
+void KeyboardKey::hideEvent(QHideEvent* event) {
+  hold_.EndAll();
+  QWidget::hideEvent(event);
+}
+
+void KeyboardKey::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) hold_.EndAll();
+  QWidget::changeEvent(event);
+}
+
+}  // namespace tonalyx
