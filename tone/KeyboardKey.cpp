@@ -37,9 +37,11 @@ void KeyboardKey::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
-void KeyboardKey::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) hold_.EndAll();
-  QWidget::changeEvent(event);
+bool KeyboardKey::event(QEvent* event) {
+  // A window passes its deactivation down to its visible children as
+  // WindowDeactivate; ActivationChange reaches only the window itself.
+  if (event->type() == QEvent::WindowDeactivate) hold_.EndAll();
+  return QWidget::event(event);
 }
 
 }  // namespace tonalyx
