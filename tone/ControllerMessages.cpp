@@ -50,9 +50,9 @@ ControllerChange::ControllerChange(ControllerBar bar, int position) {
 }
 
 void SendControllerChange(MidiPort& port, ControllerBar bar, int position) {
-  for (const std::uint32_t message : ControllerChange(bar, position).Messages()) {
-    port.SendShort(message);
-  }
+  // Named: the messages live in the object, which must outlive the loop.
+  const ControllerChange change(bar, position);
+  for (const std::uint32_t message : change.Messages()) port.SendShort(message);
 }
 
 }  // namespace tonalyx
