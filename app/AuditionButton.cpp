@@ -27,9 +27,11 @@ void AuditionButton::hideEvent(QHideEvent* event) {
   QPushButton::hideEvent(event);
 }
 
-void AuditionButton::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) hold_.EndAll();
-  QPushButton::changeEvent(event);
+bool AuditionButton::event(QEvent* event) {
+  // A window passes its deactivation down to its children as
+  // WindowDeactivate; ActivationChange reaches only the window itself.
+  if (event->type() == QEvent::WindowDeactivate) hold_.EndAll();
+  return QPushButton::event(event);
 }
 
 }  // namespace tonalyx

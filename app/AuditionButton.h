@@ -25,7 +25,7 @@ class AuditionButton : public QPushButton {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   int number_;

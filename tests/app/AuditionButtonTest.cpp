@@ -1,0 +1,83 @@
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include "app/AuditionButton.h"
+
+namespace tonalyx {
+
+// The held-note guarantees of the audition button: every press gets exactly
+// one Up, whether the mouse-up arrives or not.
+class AuditionButtonTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void anyMouseButtonGivesDownThenUp() {
+    QWidget window;
+    AuditionButton button(17, &window);
+    QSignalSpy down(&button, &AuditionButton::Down);
+    QSignalSpy up(&button, &AuditionButton::Up);
+    window.show();
+
+    for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton}) {
+      QTest::mousePress(&button, mouse);
+      QTest::mouseRelease(&button, mouse);
+    }
+    QCOMPARE(down.count(), 2);
+    QCOMPARE(up.count(), 2);
+    QCOMPARE(down.at(0).at(0).toInt(), 17);
+  }
+
+  void keyboardActivationPlaysNothing() {
+    QWidget window;
+    AuditionButton button(1, &window);
+    QSignalSpy down(&button, &AuditionButton::Down);
+    window.show();
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Space);
+    QTest::keyClick(&button, Qt::Key_Return);
+    QCOMPARE(down.count(), 0);
+  }
+
+  void hidingOrDeactivatingDuringAHoldEndsTheNoteOnce() {
+    QWidget window;
+    AuditionButton button(5, &window);
+    QSignalSpy up(&button, &AuditionButton::Up);
+    window.show();
+
+    QTest::mousePress(&button, Qt::LeftButton);
+    window.hide();
+    QCOMPARE(up.count(), 1);
+    window.show();
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QCOMPARE(up.count(), 1);  // the late mouse-up does not end it again
+
+    QTest::mousePress(&button, Qt::LeftButton);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&button, &deactivate);
+    QCOMPARE(up.count(), 2);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QCOMPARE(up.count(), 2);
+  }
+
+  void quittingEndsEveryHeldNote() {
+    QWidget window;
+    AuditionButton first(1, &window);
+    AuditionButton second(2, &window);
+    QSignalSpy firstUp(&first, &AuditionButton::Up);
+    QSignalSpy secondUp(&second, &AuditionButton::Up);
+    window.show();
+
+    QTest::mousePress(&first, Qt::LeftButton);
+    AuditionHold::EndAllHeld();
+    QCOMPARE(firstUp.count(), 1);
+    QCOMPARE(secondUp.count(), 0);  // never pressed, nothing to end
+    AuditionHold::EndAllHeld();
+    QCOMPARE(firstUp.count(), 1);
+  }
+};
+
+}  // namespace tonalyx
+
+QTEST_MAIN(tonalyx::AuditionButtonTest)
+#include "AuditionButtonTest.moc"
