@@ -1,0 +1,135 @@
+#include "midi/RtMidiBackend.h"
+
+#include <array>
+#include <thread>
+
+#include <RtMidi.h>
+
+#include "midi/PortName.h"
+#include "midi/ShortMessage.h"
+
+namespace tonalyx {
+namespace {
+
+// Our own client and port as other programs see them (JACK, ALSA, CoreMIDI).
+constexpr const char* kClientName = "Tonalyx";
+constexpr const char* kPortName = "Tonalyx Out";
+
+// Time a JACK message may still sit in RtMidi's ring buffer after the send:
+// a few process periods of a usual server (1024 frames at 48 kHz is 21 ms).
+constexpr std::chrono::milliseconds kJackDrain{100};
+
+void KeepLastError(RtMidiError::Type /*type*/, const std::string& text, void* lastError) {
+  *static_cast<std::string*>(lastError) = text;
+}
+
+// Constructs the output for one API. Construction happens before an error
+// callback can be set, so RtMidi may throw here (ALSA does when the
+// sequencer cannot be opened); that counts as the API being unavailable.
+std::unique_ptr<RtMidiOut> MakeOut(RtMidi::Api api) {
+  try {
+    return std::make_unique<RtMidiOut>(api, kClientName);
+  } catch (const RtMidiError&) {
+    return nullptr;
+  }
+}
+
+bool Compiled(RtMidi::Api api) {
+  std::vector<RtMidi::Api> apis;
+  RtMidi::getCompiledApi(apis);
+  for (RtMidi::Api a : apis)
+    if (a == api) return true;
+  return false;
+}
+
+}  // namespace
+
+RtMidiBackend::RtMidiBackend() {
+#if defined(_WIN32)
+  const std::array<std::pair<RtMidi::Api, Api>, 1> candidates = {
+      {{RtMidi::WINDOWS_MM, Api::WindowsMm}}};
+#elif defined(__APPLE__)
+  const std::array<std::pair<RtMidi::Api, Api>, 1> candidates = {
+      {{RtMidi::MACOSX_CORE, Api::CoreMidi}}};
+#else
+  // JACK comes second: its output only exists while a JACK server runs.
+  const std::array<std::pair<RtMidi::Api, Api>, 2> candidates = {
+      {{RtMidi::LINUX_ALSA, Api::Alsa}, {RtMidi::UNIX_JACK, Api::Jack}}};
+#endif
+  for (const auto& [rtApi, api] : candidates) {
+    if (!Compiled(rtApi)) continue;
+    out_ = MakeOut(rtApi);
+    if (!out_) continue;
+    out_->setErrorCallback(&KeepLastError, &lastError_);
+    // RtMidi's JACK output exists even without a server and only warns that
+    // it could not connect; it tries again on the next port query, and a
+    // warning from that query means no server runs.
+    if (rtApi == RtMidi::UNIX_JACK) {
+      lastError_.clear();
+      out_->getPortCount();
+      if (!lastError_.empty()) {
+        out_.reset();
+        continue;
+      }
+    }
+    api_ = api;
+    break;
+  }
+}
+
+RtMidiBackend::~RtMidiBackend() { Close(); }
+
+int RtMidiBackend::DeviceCount() {
+  if (!out_) return 0;
+  return static_cast<int>(out_->getPortCount());
+}
+
+std::optional<std::string> RtMidiBackend::DeviceName(int id) {
+  // RtMidi's JACK name query does not check the identifier against the list.
+  if (id < 0 || id >= DeviceCount()) return std::nullopt;
+  std::string name = out_->getPortName(static_cast<unsigned>(id));
+  if (name.empty()) return std::nullopt;
+  if (api_ == Api::Alsa) return StripAlsaAddress(name);
+  return name;
+}
+
+bool RtMidiBackend::Open(int id) {
+  if (id < 0 || id >= DeviceCount()) return false;
+  if (out_->isPortOpen()) Close();
+  out_->openPort(static_cast<unsigned>(id), kPortName);
+  sentSinceOpen_ = false;
+  return out_->isPortOpen();
+}
+
+void RtMidiBackend::Close() {
+  if (!out_ || !out_->isPortOpen()) return;
+  DrainBeforeClose();
+  out_->closePort();
+}
+
+void RtMidiBackend::DrainBeforeClose() {
+  if (api_ != Api::Jack || !sentSinceOpen_) return;
+  const auto until = lastSend_ + kJackDrain;
+  if (std::chrono::steady_clock::now() < until) std::this_thread::sleep_until(until);
+}
+
+void RtMidiBackend::SendShort(std::uint32_t message) {
+  if (!out_ || !out_->isPortOpen()) return;
+  const int length = ShortMessageLength(message);
+  if (length == 0) return;
+  const std::array<unsigned char, 3> bytes = {static_cast<unsigned char>(StatusByte(message)),
+                                              static_cast<unsigned char>(Data1(message)),
+                                              static_cast<unsigned char>(Data2(message))};
+  out_->sendMessage(bytes.data(), static_cast<std::size_t>(length));
+  sentSinceOpen_ = true;
+  lastSend_ = std::chrono::steady_clock::now();
+}
+
+void RtMidiBackend::SendSysEx(std::span<const std::uint8_t> bytes) {
+  if (!out_ || !out_->isPortOpen() || bytes.empty()) return;
+  out_->sendMessage(bytes.data(), bytes.size());
+  sentSinceOpen_ = true;
+  lastSend_ = std::chrono::steady_clock::now();
+}
+
+}  // namespace tonalyx
