@@ -15,9 +15,14 @@ namespace {
 constexpr const char* kClientName = "Tonalyx";
 constexpr const char* kPortName = "Tonalyx Out";
 
-// Time a JACK message may still sit in RtMidi's ring buffer after the send:
-// a few process periods of a usual server (1024 frames at 48 kHz is 21 ms).
-constexpr std::chrono::milliseconds kJackDrain{100};
+// A few process periods of a usual JACK server (1024 frames at 48 kHz is
+// 21 ms). RtMidi hands each message to JACK's process thread through a ring
+// buffer, and that thread writes it into our port within the next period or
+// two. A message it takes before the new connection is part of the graph goes
+// nowhere, and one still in the buffer when the port closes is lost; so the
+// first send after an open waits until this long after the open, and a close
+// until this long after the last send.
+constexpr std::chrono::milliseconds kJackSettle{100};
 
 void KeepLastError(RtMidiError::Type /*type*/, const std::string& text, void* lastError) {
   *static_cast<std::string*>(lastError) = text;
@@ -97,6 +102,7 @@ bool RtMidiBackend::Open(int id) {
   if (id < 0 || id >= DeviceCount()) return false;
   if (out_->isPortOpen()) Close();
   out_->openPort(static_cast<unsigned>(id), kPortName);
+  openedAt_ = std::chrono::steady_clock::now();
   sentSinceOpen_ = false;
   return out_->isPortOpen();
 }
@@ -108,8 +114,19 @@ void RtMidiBackend::Close() {
 }
 
 void RtMidiBackend::DrainBeforeClose() {
-  if (api_ != Api::Jack || !sentSinceOpen_) return;
-  const auto until = lastSend_ + kJackDrain;
+  if (api_ == Api::Jack && sentSinceOpen_) WaitUntil(lastSend_ + kJackSettle);
+}
+
+void RtMidiBackend::BeforeSend() {
+  if (api_ == Api::Jack && !sentSinceOpen_) WaitUntil(openedAt_ + kJackSettle);
+}
+
+void RtMidiBackend::AfterSend() {
+  sentSinceOpen_ = true;
+  lastSend_ = std::chrono::steady_clock::now();
+}
+
+void RtMidiBackend::WaitUntil(std::chrono::steady_clock::time_point until) {
   if (std::chrono::steady_clock::now() < until) std::this_thread::sleep_until(until);
 }
 
@@ -120,16 +137,16 @@ void RtMidiBackend::SendShort(std::uint32_t message) {
   const std::array<unsigned char, 3> bytes = {static_cast<unsigned char>(StatusByte(message)),
                                               static_cast<unsigned char>(Data1(message)),
                                               static_cast<unsigned char>(Data2(message))};
+  BeforeSend();
   out_->sendMessage(bytes.data(), static_cast<std::size_t>(length));
-  sentSinceOpen_ = true;
-  lastSend_ = std::chrono::steady_clock::now();
+  AfterSend();
 }
 
 void RtMidiBackend::SendSysEx(std::span<const std::uint8_t> bytes) {
   if (!out_ || !out_->isPortOpen() || bytes.empty()) return;
+  BeforeSend();
   out_->sendMessage(bytes.data(), bytes.size());
-  sentSinceOpen_ = true;
-  lastSend_ = std::chrono::steady_clock::now();
+  AfterSend();
 }
 
 }  // namespace tonalyx

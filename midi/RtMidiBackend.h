@@ -39,15 +39,20 @@ class RtMidiBackend : public MidiBackend {
   const std::string& LastError() const { return lastError_; }
 
  private:
-  // JACK hands messages to its process thread through a ring buffer; a
-  // message still in it when the port goes away is lost. Waits until a few
-  // periods have passed since the last send.
+  // Under JACK a message reaches the device a period or two after the send,
+  // and only once the port's new connection is in the graph: the first send
+  // after an open waits a few periods after the open, a close a few periods
+  // after the last send. Other APIs deliver at once and never wait.
+  void BeforeSend();
+  void AfterSend();
   void DrainBeforeClose();
+  static void WaitUntil(std::chrono::steady_clock::time_point until);
 
   std::unique_ptr<RtMidiOut> out_;
   Api api_ = Api::None;
   std::string lastError_;
   bool sentSinceOpen_ = false;
+  std::chrono::steady_clock::time_point openedAt_;
   std::chrono::steady_clock::time_point lastSend_;
 };
 
