@@ -1,6 +1,8 @@
 #include "midi/RtMidiBackend.h"
 
 #include <array>
+#include <iostream>
+#include <sstream>
 #include <thread>
 
 #include <RtMidi.h>
@@ -28,15 +30,37 @@ void KeepLastError(RtMidiError::Type /*type*/, const std::string& text, void* la
   *static_cast<std::string*>(lastError) = text;
 }
 
-// Constructs the output for one API. Construction happens before an error
-// callback can be set, so RtMidi may throw here (ALSA does when the
-// sequencer cannot be opened); that counts as the API being unavailable.
-std::unique_ptr<RtMidiOut> MakeOut(RtMidi::Api api) {
+// Sends std::cerr into a string while it lives.
+class CerrCapture {
+ public:
+  CerrCapture() : shown_(std::cerr.rdbuf(captured_.rdbuf())) {}
+  ~CerrCapture() { std::cerr.rdbuf(shown_); }
+  CerrCapture(const CerrCapture&) = delete;
+  CerrCapture& operator=(const CerrCapture&) = delete;
+  std::string Text() const { return captured_.str(); }
+
+ private:
+  std::ostringstream captured_;
+  std::streambuf* shown_;
+};
+
+// Constructs the output for one API, or nothing when the API is unavailable.
+// Construction happens before an error callback can be set, so RtMidi throws
+// its errors (ALSA does when the sequencer cannot be opened) and writes its
+// warnings to std::cerr; JACK's only warning there is that no server runs.
+// What RtMidi says is kept in `diagnostic` rather than shown.
+std::unique_ptr<RtMidiOut> MakeOut(RtMidi::Api api, std::string& diagnostic) {
+  CerrCapture warnings;
+  std::unique_ptr<RtMidiOut> out;
   try {
-    return std::make_unique<RtMidiOut>(api, kClientName);
-  } catch (const RtMidiError&) {
+    out = std::make_unique<RtMidiOut>(api, kClientName);
+  } catch (const RtMidiError& e) {
+    diagnostic = e.getMessage();
     return nullptr;
   }
+  diagnostic = warnings.Text();
+  if (api == RtMidi::UNIX_JACK && !diagnostic.empty()) return nullptr;
+  return out;
 }
 
 bool Compiled(RtMidi::Api api) {
@@ -63,20 +87,9 @@ RtMidiBackend::RtMidiBackend() {
 #endif
   for (const auto& [rtApi, api] : candidates) {
     if (!Compiled(rtApi)) continue;
-    out_ = MakeOut(rtApi);
+    out_ = MakeOut(rtApi, lastError_);
     if (!out_) continue;
     out_->setErrorCallback(&KeepLastError, &lastError_);
-    // RtMidi's JACK output exists even without a server and only warns that
-    // it could not connect; it tries again on the next port query, and a
-    // warning from that query means no server runs.
-    if (rtApi == RtMidi::UNIX_JACK) {
-      lastError_.clear();
-      out_->getPortCount();
-      if (!lastError_.empty()) {
-        out_.reset();
-        continue;
-      }
-    }
     api_ = api;
     break;
   }
