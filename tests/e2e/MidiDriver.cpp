@@ -20,17 +20,28 @@
 namespace tonalyx {
 namespace {
 
-using Scenario = std::function<void(MidiPort&)>;
-
-// Each scenario sends its messages on the open port; the test script compares
-// what the capture client received with expected/<scenario>.hex.
+// A scenario gets the open port and the device's identifier (to reopen it);
+// the driver closes the port afterwards. The test script compares what the
+// capture client received with expected/<scenario>.hex.
+using Scenario = std::function<void(MidiPort&, int id)>;
 const std::map<std::string, Scenario>& Scenarios() {
   static const std::map<std::string, Scenario> scenarios = {
       {"resets",
-       [](MidiPort& port) {
+       [](MidiPort& port, int) {
          port.SendShort(AllSoundOffDrums);
          for (int type = 0; type <= 3; ++type) port.SendModuleReset(type);
          port.ResetPort();
+       }},
+      // A device change to the same device: what was sent just before the
+      // close and just after the new open both arrive.
+      {"reopen",
+       [](MidiPort& port, int id) {
+         port.SendShort(AllSoundOffDrums);
+         port.ClosePort();
+         port.SendShort(ShortMessage(0x90, 60, 100));  // port closed: goes nowhere
+         if (!port.OpenPort(id)) return;
+         port.SendModuleReset(0);
+         port.SendShort(AllSoundOffDrums);
        }},
   };
   return scenarios;
@@ -92,7 +103,7 @@ int Run(int argc, char** argv) {
     std::fprintf(stderr, "opening \"%s\" failed: %s\n", argv[2], backend.LastError().c_str());
     return 4;
   }
-  scenario->second(port);
+  scenario->second(port, id);
   port.ClosePort();
   return 0;
 }
