@@ -4,6 +4,8 @@
 #include <iostream>
 #include <sstream>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include <RtMidi.h>
 
