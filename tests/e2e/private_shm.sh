@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end scripts.
 #
 # JACK keeps its sockets, semaphores, shared memory and metadata in /dev/shm and
