@@ -33,7 +33,7 @@ if [[ -r /dev/snd/seq && -w /dev/snd/seq ]]; then
   exit 77
 fi
 
-# shellcheck source=private_shm.sh
+# shellcheck source=SCRIPTDIR/private_shm.sh
 source "$(dirname "$0")/private_shm.sh"
 reexec_with_private_shm "$0" "$expected_file" "$@"
 

@@ -13,7 +13,7 @@ if [[ -e /dev/snd/seq ]]; then
   echo "SKIP: /dev/snd/seq exists" >&2
   exit 77
 fi
-# shellcheck source=private_shm.sh
+# shellcheck source=SCRIPTDIR/private_shm.sh
 source "$(dirname "$0")/private_shm.sh"
 reexec_with_private_shm "$0" "$@"
 
