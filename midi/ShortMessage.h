@@ -26,4 +26,27 @@ constexpr int StatusByte(std::uint32_t message) { return static_cast<int>(messag
 constexpr int Data1(std::uint32_t message) { return static_cast<int>((message >> 8) & 0xFF); }
 constexpr int Data2(std::uint32_t message) { return static_cast<int>((message >> 16) & 0xFF); }
 
+// How many bytes of a packed message go on the wire, decided by its status
+// byte: program change, channel pressure, time code quarter frame and song
+// select carry one data byte, the other channel messages and song position two,
+// the remaining system messages none. A value below 0x80 is no status byte, and
+// F0/F7 belong to system exclusive messages: those give 0 (nothing to send).
+constexpr int ShortMessageLength(std::uint32_t message) {
+  const int status = StatusByte(message);
+  if (status < 0x80) return 0;
+  if (status < 0xF0) return (status & 0xE0) == 0xC0 ? 2 : 3;
+  switch (status) {
+    case 0xF1:
+    case 0xF3:
+      return 2;
+    case 0xF2:
+      return 3;
+    case 0xF0:
+    case 0xF7:
+      return 0;
+    default:
+      return 1;
+  }
+}
+
 }  // namespace tonalyx

@@ -1,11 +1,9 @@
 #include "midi/SystemMidi.h"
 
-#include "midi/RecordingBackend.h"
+#include "midi/RtMidiBackend.h"
 
 namespace tonalyx {
 
-std::unique_ptr<MidiBackend> CreateSystemMidiBackend() {
-  return std::make_unique<RecordingBackend>(std::vector<std::optional<std::string>>{});
-}
+std::unique_ptr<MidiBackend> CreateSystemMidiBackend() { return std::make_unique<RtMidiBackend>(); }
 
 }  // namespace tonalyx

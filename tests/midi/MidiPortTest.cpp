@@ -47,5 +47,41 @@ TEST(MidiPort, SendsNothingBeforeAnOpenAfterAFailedOpenOrAfterAClose) {
   EXPECT_EQ(backend.Events()[2].kind, Kind::Close);
 }
 
+TEST(MidiPort, OpeningAgainClosesTheOldDeviceFirstAndAFailedReopenLeavesItClosed) {
+  RecordingBackend backend({"A", "B"});
+  backend.SetFailingDevices({1});
+  MidiPort port(backend);
+  ASSERT_TRUE(port.OpenPort(0));
+  EXPECT_FALSE(port.OpenPort(1));
+  EXPECT_FALSE(port.IsOpen());
+  port.SendShort(AllSoundOffDrums);
+  port.ResetPort();
+  port.ClosePort();
+
+  const auto& events = backend.Events();
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].kind, Kind::Open);
+  EXPECT_EQ(events[1].kind, Kind::Close);
+  EXPECT_EQ(events[2].kind, Kind::Open);
+  EXPECT_EQ(events[2].device, 1);
+  EXPECT_FALSE(events[2].succeeded);
+}
+
+TEST(MidiPort, PassesMessagesThroughUnchangedAndDropsAnEmptySysEx) {
+  RecordingBackend backend;
+  MidiPort port(backend);
+  ASSERT_TRUE(port.OpenPort(0));
+  backend.Clear();
+  port.SendShort(ShortMessage(0x90, 60, 100));
+  port.SendSysEx({});
+  const std::uint8_t custom[] = {0xF0, 0x7D, 0x01, 0xF7};
+  port.SendSysEx(custom);
+
+  EXPECT_EQ(backend.ShortMessages(), std::vector<std::uint32_t>{0x643C90u});
+  ASSERT_EQ(backend.SysExMessages().size(), 1u);
+  EXPECT_EQ(backend.SysExMessages()[0], (std::vector<std::uint8_t>{0xF0, 0x7D, 0x01, 0xF7}));
+  EXPECT_EQ(backend.Events().size(), 2u);
+}
+
 }  // namespace
 }  // namespace tonalyx
