@@ -10,5 +10,4 @@ TForm10::TForm10(AppContext& context) : ctx_(context) {
   ApplyDesignFont(*this);
 }
 
-
 }  // namespace tonalyx

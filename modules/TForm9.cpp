@@ -10,5 +10,4 @@ TForm9::TForm9(AppContext& context) : ctx_(context) {
   ApplyDesignFont(*this);
 }
 
-
 }  // namespace tonalyx
