@@ -1,15 +1,53 @@
 #include "tone/TForm12.h"
 
+#include <QLabel>
+
 #include "app/UiLook.h"
+#include "app/WindowGeometry.h"
 
 namespace tonalyx {
+namespace {
+constexpr WindowGeometry kDefaultGeometry{93, 290, 112, 506};
+}  // namespace
 
 TForm12::TForm12(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm12"));
   setWindowTitle(QStringLiteral("情報"));
   ApplyDesignFont(*this);
+  move(607, 163);
+  resize(290, 93);
+
+  struct LabelDesign {
+    int left;
+    int top;
+    const char* text;
+  };
+  static constexpr LabelDesign kLabels[6] = {
+      {8, 8, "プログラムナンバー="}, {120, 8, ""},  {36, 24, "バンクセレクト="}, {120, 24, ""},
+      {72, 40, "楽器名="},           {120, 40, ""},
+  };
+  for (int i = 0; i < 6; ++i) {
+    auto* label = new QLabel(QString::fromUtf8(kLabels[i].text), this);
+    label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    label->move(kLabels[i].left, kLabels[i].top);
+    label->adjustSize();
+    labels_[i] = label;
+  }
+  FormCreate();
 }
 
-void TForm12::ShowTone(int, int, std::string_view) {}
+void TForm12::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, "Window12", kDefaultGeometry); }
+
+void TForm12::ShowTone(int program, int bank, std::string_view name) {
+  SetText(*labels_[1], QString::number(program));
+  SetText(*labels_[3], QString::number(bank));
+  // A label without a buddy shows '&' as it is, so the name needs no escaping.
+  SetText(*labels_[5], QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void TForm12::SetText(QLabel& label, const QString& text) {
+  label.setText(text);
+  label.adjustSize();
+}
 
 }  // namespace tonalyx

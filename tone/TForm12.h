@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <string_view>
 
 #include "app/AppContext.h"
 
+class QLabel;
+
 namespace tonalyx {
 
+// The tone information window: program number, bank and name of the last GS
+// tone played. Only the tone audition writes it.
 class TForm12 : public QWidget {
   Q_OBJECT
 
@@ -16,7 +21,11 @@ class TForm12 : public QWidget {
   void ShowTone(int program, int bank, std::string_view name);
 
  private:
+  void FormCreate();
+  static void SetText(QLabel& label, const QString& text);
+
   AppContext& ctx_;
+  std::array<QLabel*, 6> labels_{};  // Label1 .. Label6
 };
 
 }  // namespace tonalyx

@@ -1,22 +1,47 @@
 #pragma once
 
 #include <QWidget>
-#include "tone/ControllerValues.h"
+#include <array>
 
 #include "app/AppContext.h"
+#include "tone/ControllerValues.h"
+
+class QLabel;
+class QScrollBar;
 
 namespace tonalyx {
 
+// The controller window: eight bars (velocity, modulation, reverb, chorus,
+// delay, pan, pitch bend, bend sensitivity), each with a caption label that
+// restores the bar's default when clicked and a label showing its value.
+// Moving a bar sends its controller at once; the auditions read the bars when
+// a note is played.
 class TForm7 : public QWidget {
   Q_OBJECT
 
  public:
+  static constexpr int kRows = 8;
+
   explicit TForm7(AppContext& context);
   // The bar positions right now.
   ControllerValues Values() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // Row 1..8: ScrollBar<row>Change and Label<2*row-1>Click.
+  void ScrollBarChange(int row);
+  void CaptionLabelClick(int row);
+  void FormCreate();
+
   AppContext& ctx_;
+  // Index row - 1.
+  std::array<QLabel*, kRows> captionLabels_{};
+  std::array<QLabel*, kRows> valueLabels_{};
+  std::array<QScrollBar*, kRows> scrollBars_{};
+  // The caption label that took the last left-button press, for its click.
+  QLabel* pressedLabel_ = nullptr;
 };
 
 }  // namespace tonalyx

@@ -1,0 +1,58 @@
+#include "tone/ControllerMessages.h"
+
+#include "midi/ShortMessage.h"
+
+namespace tonalyx {
+namespace {
+constexpr int kControlChannel1 = 0xB0;
+constexpr int kControlChannel10 = 0xB9;
+constexpr int kPitchBendChannel1 = 0xE0;
+}  // namespace
+
+ControllerChange::ControllerChange(ControllerBar bar, int position) {
+  // Controllers that go to both channels, rhythm channel first.
+  auto both = [this](int controller, int value) {
+    Add(ShortMessage(kControlChannel10, controller, value));
+    Add(ShortMessage(kControlChannel1, controller, value));
+  };
+  switch (bar) {
+    case ControllerBar::Velocity:
+      break;
+    case ControllerBar::Modulation:
+      both(0x01, position);
+      break;
+    case ControllerBar::Reverb:
+      both(0x5B, position);
+      break;
+    case ControllerBar::Chorus:
+      both(0x5D, position);
+      break;
+    case ControllerBar::Delay:
+      both(0x5E, position);
+      break;
+    case ControllerBar::Pan:
+      both(0x0A, position + 64);
+      break;
+    case ControllerBar::PitchBend:
+      Add(PitchBendMessage(kPitchBendChannel1, position));
+      break;
+    case ControllerBar::BendSensitivity:
+      // Registered parameter 0 (pitch bend sensitivity), semitones and 0
+      // cents, then the null parameter so later data entries change nothing.
+      Add(ShortMessage(kControlChannel1, 0x65, 0x00));
+      Add(ShortMessage(kControlChannel1, 0x64, 0x00));
+      Add(ShortMessage(kControlChannel1, 0x06, position));
+      Add(ShortMessage(kControlChannel1, 0x26, 0x00));
+      Add(ShortMessage(kControlChannel1, 0x65, 0x7F));
+      Add(ShortMessage(kControlChannel1, 0x64, 0x7F));
+      break;
+  }
+}
+
+void SendControllerChange(MidiPort& port, ControllerBar bar, int position) {
+  for (const std::uint32_t message : ControllerChange(bar, position).Messages()) {
+    port.SendShort(message);
+  }
+}
+
+}  // namespace tonalyx

@@ -1,0 +1,85 @@
+#include "tone/ToneSequence.h"
+
+#include <span>
+
+#include "midi/ShortMessage.h"
+
+namespace tonalyx {
+namespace {
+constexpr int kControlChange = 0xB0;
+constexpr int kProgramChange = 0xC0;
+constexpr int kPitchBend = 0xE0;
+constexpr int kNoteOn = 0x90;
+
+void SendAll(MidiPort& port, std::span<const std::uint32_t> messages) {
+  for (const std::uint32_t message : messages) port.SendShort(message);
+}
+}  // namespace
+
+std::array<std::uint32_t, 16> GsToneMessages(const SharedState& state,
+                                             const ControllerValues& values) {
+  return {
+      ShortMessage(kControlChange, 0x01, values.modulation),
+      ShortMessage(kControlChange, 0x00, state.CurrentBank),
+      ShortMessage(kControlChange, 0x20, state.MapIndex),
+      ShortMessage(kProgramChange, state.CurrentProgram, 0),
+      ShortMessage(kControlChange, 0x65, 0x00),
+      ShortMessage(kControlChange, 0x64, 0x00),
+      ShortMessage(kControlChange, 0x06, values.bendSensitivity),
+      ShortMessage(kControlChange, 0x26, 0x00),
+      ShortMessage(kControlChange, 0x65, 0x7F),
+      ShortMessage(kControlChange, 0x64, 0x7F),
+      ShortMessage(kControlChange, 0x5B, values.reverb),
+      ShortMessage(kControlChange, 0x5E, values.delay),
+      ShortMessage(kControlChange, 0x5D, values.chorus),
+      ShortMessage(kControlChange, 0x0A, values.pan + 64),
+      PitchBendMessage(kPitchBend, values.pitchBend),
+      ShortMessage(kNoteOn, state.TestNote, values.velocity),
+  };
+}
+
+std::array<std::uint32_t, 4> XgToneMessages(const SharedState& state,
+                                            const ControllerValues& values) {
+  return {
+      ShortMessage(kControlChange, 0x00, 0x00),
+      ShortMessage(kControlChange, 0x20, state.CurrentBank),
+      ShortMessage(kProgramChange, state.CurrentProgram, 0),
+      ShortMessage(kNoteOn, state.TestNote, values.velocity),
+  };
+}
+
+std::array<std::uint32_t, 4> GmToneMessages(const SharedState& state,
+                                            const ControllerValues& values) {
+  return {
+      ShortMessage(kControlChange, 0x00, 0x00),
+      ShortMessage(kControlChange, 0x20, 0x00),
+      ShortMessage(kProgramChange, state.CurrentProgram, 0),
+      ShortMessage(kNoteOn, state.TestNote, values.velocity),
+  };
+}
+
+std::uint32_t ToneReleaseMessage(const SharedState& state) {
+  return ShortMessage(kNoteOn, state.TestNote, 0);
+}
+
+void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values) {
+  switch (state.ModuleType) {
+    case 0:
+      SendAll(port, GsToneMessages(state, values));
+      break;
+    case 1:
+      SendAll(port, XgToneMessages(state, values));
+      break;
+    case 2:
+      SendAll(port, GmToneMessages(state, values));
+      break;
+    default:  // GM2 is not implemented: a press sends nothing.
+      break;
+  }
+}
+
+void SendToneRelease(MidiPort& port, const SharedState& state) {
+  port.SendShort(ToneReleaseMessage(state));
+}
+
+}  // namespace tonalyx

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "app/SharedState.h"
+#include "midi/MidiPort.h"
+#include "tone/ControllerValues.h"
+
+namespace tonalyx {
+
+// The messages that start a test tone on channel 1, by module type. Each is
+// built on the stack so that a press allocates nothing.
+
+// GS: modulation, bank (MSB CurrentBank, LSB MapIndex), program, pitch bend
+// sensitivity through registered parameter 0 and then the null parameter,
+// reverb, delay and chorus sends, pan, pitch bend, note on.
+std::array<std::uint32_t, 16> GsToneMessages(const SharedState& state,
+                                             const ControllerValues& values);
+// XG: the bank goes out as Bank Select LSB under MSB 0, then program, note on.
+std::array<std::uint32_t, 4> XgToneMessages(const SharedState& state,
+                                            const ControllerValues& values);
+// GM: Bank Select 0/0, program, note on.
+std::array<std::uint32_t, 4> GmToneMessages(const SharedState& state,
+                                            const ControllerValues& values);
+// The release: note on with velocity 0 for TestNote, in every module type.
+std::uint32_t ToneReleaseMessage(const SharedState& state);
+
+// Sends the start messages of the module type in state, each as its own short
+// message; GM2 (and any other type) sends nothing.
+void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values);
+void SendToneRelease(MidiPort& port, const SharedState& state);
+
+}  // namespace tonalyx
