@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "app/SharedState.h"
 #include "midi/MidiPort.h"
@@ -53,6 +54,9 @@ struct AppContext {
   // Blocking wait on the user-interface thread; tests replace it to record
   // the waits instead of sleeping.
   std::function<void(int milliseconds)> sleepMs;
+  // Shows a message to the user (the program entry sets a message box); tests
+  // replace it to record the message instead of blocking on a dialog.
+  std::function<void(const std::string& text)> showMessage;
   Forms forms;
 };
 

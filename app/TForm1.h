@@ -3,17 +3,62 @@
 #include <QMainWindow>
 
 #include "app/AppContext.h"
+#include "app/DeviceOpening.h"
+
+class QComboBox;
+class QPushButton;
+class QLabel;
+class QAction;
+class QMenu;
 
 namespace tonalyx {
 
+// The main window: chooses and opens the MIDI output device, opens the tone
+// and drum windows, offers the settings menu, and on close silences the
+// rhythm channel, closes the device, stores the settings and ends the program.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit TForm1(AppContext& context);
 
+  // The device identifier in use, as written to the settings at close.
+  int SelectedDevice() const { return selectedDevice_; }
+  const DeviceList& Devices() const { return devices_; }
+
+  void Button1Click();
+  void Button2Click();
+  // The user picked the list entry at a position.
+  void ComboBox1Change(int position);
+  void N2Click();
+  void N3Click();
+
+ signals:
+  // The main window has closed: settings are stored and the program ends.
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void FormCreate();
+  void FormClose();
+  void BuildControls();
+  void ShowMessage(const char* text);
+  void Wait(int milliseconds);
+
   AppContext& ctx_;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QMenu* N1 = nullptr;
+  QAction* N2 = nullptr;
+  QAction* N3 = nullptr;
+
+  DeviceList devices_;
+  int selectedDevice_ = 0;
+  bool closed_ = false;
 };
 
 }  // namespace tonalyx

@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <QThread>
 
 #include "app/AppContext.h"
 #include "app/FormSet.h"
+#include "app/StopSignals.h"
 #include "app/TForm1.h"
 #include "midi/SystemMidi.h"
 #include "settings/SettingsFile.h"
@@ -11,13 +13,28 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Only the main window's close ends the program; the others just hide.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Catch SIGTERM and SIGINT before the windows are made; they are acted on
+  // once the main window exists and the event loop runs.
+  tonalyx::StopSignals stopSignals;
 
   auto backend = tonalyx::CreateSystemMidiBackend();
-  tonalyx::AppContext context(
-      *backend, tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString()));
+  tonalyx::AppContext context(*backend, tonalyx::SettingsPathForExecutable(
+                                            QCoreApplication::applicationFilePath().toStdString()));
   context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  context.showMessage = [](const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalyx"), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.exec();
+  };
 
   tonalyx::FormSet forms(context);
-  context.forms.form1->show();
+  tonalyx::TForm1* mainWindow = context.forms.form1;
+  QObject::connect(mainWindow, &tonalyx::TForm1::Closed, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
+  // A stop request closes the main window the ordinary way: held notes end,
+  // the rhythm channel is silenced, the device closed and the settings stored.
+  stopSignals.Watch([mainWindow] { mainWindow->close(); });
+
+  mainWindow->show();
   return QApplication::exec();
 }

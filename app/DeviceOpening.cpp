@@ -1,0 +1,61 @@
+#include "app/DeviceOpening.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace tonalyx {
+namespace {
+void Wait(const std::function<void(int)>& wait, int milliseconds) {
+  if (wait) wait(milliseconds);
+}
+}  // namespace
+
+int DeviceList::PositionOf(int device) const {
+  const auto it = std::find(DeviceTable.begin(), DeviceTable.end(), device);
+  return it == DeviceTable.end() ? -1 : static_cast<int>(it - DeviceTable.begin());
+}
+
+DeviceList ListOutputDevices(MidiBackend& backend) {
+  DeviceList devices;
+  const int count = backend.DeviceCount();
+  for (int id = 0; id < count; ++id) {
+    std::optional<std::string> name = backend.DeviceName(id);
+    if (!name) continue;
+    devices.names.push_back(std::move(*name));
+    devices.DeviceTable.push_back(id);
+  }
+  return devices;
+}
+
+int StartPosition(const DeviceList& devices, int savedPosition, std::string_view savedName) {
+  if (devices.size() == 0) return -1;
+  int position = savedPosition;
+  if (position < 0 || position >= devices.size()) position = 0;
+  if (devices.names[static_cast<std::size_t>(position)] != savedName) position = 0;
+  return position;
+}
+
+StartOpenResult OpenStartDevice(MidiPort& port, const DeviceList& devices, int position,
+                                const std::function<void(int)>& wait) {
+  if (position < 0 || position >= devices.size()) return {};
+  const int device = devices.DeviceTable[static_cast<std::size_t>(position)];
+  if (port.OpenPort(device)) return {true, position};
+
+  Wait(wait, kStartFallbackWaitMs);
+  port.ClosePort();
+  const int next = devices.PositionOf(device + 1);
+  if (next >= 0 && port.OpenPort(device + 1)) return {true, next};
+  return {false, position};
+}
+
+bool OpenWithRetries(MidiPort& port, int device, const std::function<void(int)>& wait) {
+  if (port.OpenPort(device)) return true;
+  for (int attempt = 2; attempt <= kDeviceChangeAttempts; ++attempt) {
+    port.ClosePort();
+    Wait(wait, kReopenWaitMs);
+    if (port.OpenPort(device)) return true;
+  }
+  return false;
+}
+
+}  // namespace tonalyx
