@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -23,7 +24,9 @@
 #include "drum/TForm5.h"
 #include "midi/RecordingBackend.h"
 #include "midi/ShortMessage.h"
+#include "modules/TForm10.h"
 #include "modules/TForm3.h"
+#include "modules/TForm9.h"
 #include "tone/TForm7.h"
 
 namespace tonalyx {
@@ -269,6 +272,35 @@ class DrumWindowsTest : public QObject {
     ctx().state.MapIndex = 0;
     drumWindow().RefreshDrumCaptions();
     QCOMPARE(caption(37), QStringLiteral("Kick"));
+  }
+
+  void captionsFollowTheGsMapAndTheDeviceButNotTheXgMap() {
+    ctx().tables.FillNameTables();
+    drumWindow().RefreshDrumCaptions();
+    QCOMPARE(caption(96), QStringLiteral("Room Snare 1"));
+    auto mapButton = [](QWidget* window, int number) {
+      return window->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(number));
+    };
+    mapButton(ctx().forms.form9, 2)->click();  // SC-88Pro
+    QCOMPARE(ctx().state.MapIndex, 3);
+    QCOMPARE(caption(96), QStringLiteral("Nothing"));
+    QCOMPARE(caption(40), QStringLiteral("TR-909 Hand Clap"));
+    mapButton(ctx().forms.form9, 3)->click();  // SC-88
+    QCOMPARE(caption(40), QStringLiteral("Hand Clap"));
+    QVERIFY(backend().Events().empty());
+
+    selectModuleType(1);
+    QCOMPARE(caption(40), QStringLiteral("Hand Clap"));  // XG kit 0, note 39
+    note(40)->setText(QStringLiteral("kept"));
+    mapButton(ctx().forms.form10, 4)->click();
+    QCOMPARE(ctx().state.XgMapIndex, 3);
+    QCOMPARE(caption(40), QStringLiteral("kept"));
+
+    // Picking the output device again re-captions for the type in force.
+    auto* devices = ctx().forms.form1->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    QVERIFY(devices != nullptr && devices->count() > 0);
+    emit devices->activated(0);
+    QCOMPARE(caption(40), QStringLiteral("Hand Clap"));
   }
 
   void gmModeSendsButOpensNoKitWindowAndKeepsCaptions() {
