@@ -74,11 +74,5 @@ TEST_F(DrumSequenceTest, EveryModuleTypeSendsTheSameEightMessages) {
   EXPECT_TRUE(backend.SysExMessages().empty());
 }
 
-TEST_F(DrumSequenceTest, ReleaseIsANoteOnWithVelocityZero) {
-  state.DrumNote = 127;
-  ReleaseDrumNote(state, port);
-  EXPECT_THAT(backend.ShortMessages(), ElementsAre(Msg(0x99, 127, 0)));
-}
-
 }  // namespace
 }  // namespace tonalyx

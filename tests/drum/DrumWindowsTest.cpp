@@ -27,6 +27,7 @@
 #include "modules/TForm10.h"
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
+#include "settings/SettingsFile.h"
 #include "tone/TForm7.h"
 
 namespace tonalyx {
@@ -412,6 +413,9 @@ class DrumWindowsTest : public QObject {
     QCOMPARE(int{ctx().state.ModuleType}, 0);
     QVERIFY(backend().SysExMessages().empty());
     QCOMPARE(caption(37), QStringLiteral("kept"));
+    // The cleared selection is what the close stores.
+    ctx().forms.form1->close();
+    QCOMPARE(SettingsFile::Open(ctx().settingsPath).ReadInteger("dev", "type", 99), -1);
   }
 
   void layout() {
