@@ -1,6 +1,11 @@
 #include "modules/TForm10.h"
 
+#include <QCloseEvent>
+#include <array>
+
 #include "app/UiLook.h"
+#include "app/WindowGeometry.h"
+#include "modules/MapChoice.h"
 
 namespace tonalyx {
 
@@ -8,7 +13,23 @@ TForm10::TForm10(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm10"));
   setWindowTitle(QStringLiteral("音源マップの設定"));
   ApplyDesignFont(*this);
+  const std::array<QString, 6> captions = {
+      QStringLiteral("MU1000/2000 Extension"), QStringLiteral("MU128 Extension"),
+      QStringLiteral("MU100 Extension"),       QStringLiteral("MU90  Extension"),
+      QStringLiteral("MU80  Extension"),       QStringLiteral("XG")};
+  BuildMapChoice(*this, captions, [this](int number) { RadioButtonClick(number); });
+  ReadGeometry(*this, ctx_.settingsPath, "Window10", {215, 258, 107, 489});
 }
 
+void TForm10::RadioButtonClick(int number) {
+  // RadioButton1 .. RadioButton6 stand for XgMapIndex 0 .. 5. The captions
+  // follow at their next refresh; nothing is refreshed or sent now.
+  ctx_.state.XgMapIndex = number - 1;
+}
+
+void TForm10::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  hide();
+}
 
 }  // namespace tonalyx

@@ -6,13 +6,22 @@
 
 namespace tonalyx {
 
+// The GS map window: which GS tone map the names follow and the auditions
+// send as Bank Select LSB.
 class TForm9 : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm9(AppContext& context);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  // RadioButton1Click .. RadioButton5Click: the button numbered `number` has
+  // become the selected one.
+  void RadioButtonClick(int number);
+
   AppContext& ctx_;
 };
 

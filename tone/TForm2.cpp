@@ -1,16 +1,119 @@
 #include "tone/TForm2.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QHideEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/AuditionButton.h"
 #include "app/UiLook.h"
+#include "app/WindowGeometry.h"
+#include "modules/TForm3.h"
+#include "settings/SettingsFile.h"
+#include "tone/TForm12.h"
+#include "tone/TForm6.h"
+#include "tone/TForm7.h"
+#include "tone/TForm8.h"
+#include "tone/ToneAudition.h"
 
 namespace tonalyx {
+namespace {
+void ShowAndRaise(QWidget* window) {
+  if (!window) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+}  // namespace
 
 TForm2::TForm2(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(QStringLiteral("Tonalyx Program Number"));
   ApplyDesignFont(*this);
+
+  // Button n plays program n - 1: four columns of sixteen, programs 64..127
+  // in a second block below the first.
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client);
+  for (int n = 1; n <= 128; ++n) {
+    const int k = n - 1;
+    const int block = k / 64;
+    const int column = (k % 64) / 16;
+    const int row = k % 16;
+    auto* button = new AuditionButton(n, client);
+    button->setObjectName(QStringLiteral("Button%1").arg(n));
+    button->setGeometry(8 + 176 * column, 264 * block + 16 * row, 177, 17);
+    // The handlers use only the shared context, so a note ended while the
+    // window is being torn down still reaches the port.
+    AppContext& ctx = ctx_;
+    connect(button, &AuditionButton::Down, button, [&ctx](int number) {
+      ctx.state.CurrentProgram = number - 1;
+      PlayTone(ctx);
+    });
+    connect(button, &AuditionButton::Up, button, [&ctx](int) { ReleaseTone(ctx); });
+    buttons_[static_cast<std::size_t>(k)] = button;
+  }
+
+  QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
+  window1->setObjectName(QStringLiteral("Window1"));
+  auto addItem = [&](const char* name, const QString& caption, auto opened) {
+    QAction* item = window1->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    connect(item, &QAction::triggered, this, [this, opened] { ShowAndRaise(opened(ctx_.forms)); });
+    return item;
+  };
+  MSB1_ = addItem("MSB1", QStringLiteral("バンクセレクトMSB"),
+                  [](const Forms& f) -> QWidget* { return f.form6; });
+  N1_ = addItem("N1", QStringLiteral("エフェクト"),
+                [](const Forms& f) -> QWidget* { return f.form7; });
+  addItem("N2", QStringLiteral("鍵盤"), [](const Forms& f) -> QWidget* { return f.form8; });
+  addItem("N3", QStringLiteral("情報"), [](const Forms& f) -> QWidget* { return f.form12; });
+
+  ReadGeometry(*this, ctx_.settingsPath, "Window2", {579, 731, 131, 593});
 }
 
-void TForm2::RefreshProgramCaptions() {}
-void TForm2::SetTypeMenusEnabled(bool) {}
+void TForm2::RefreshProgramCaptions() {
+  const int selection = ctx_.forms.form3 ? ctx_.forms.form3->Selection() : -1;
+  const int bank = ctx_.state.CurrentBank;
+  if (selection == 0) {
+    // The GS table is indexed by program value + 1, which is n.
+    const int map = ctx_.state.MapIndex;
+    for (int n = 1; n <= 128; ++n)
+      buttons_[static_cast<std::size_t>(n - 1)]->setText(
+          CaptionText(ctx_.tables.GsTone(n, bank, map)));
+  } else if (selection == 1) {
+    const int map = ctx_.state.XgMapIndex;
+    for (int n = 1; n <= 128; ++n)
+      buttons_[static_cast<std::size_t>(n - 1)]->setText(
+          CaptionText(ctx_.tables.XgTone(n - 1, bank, map)));
+  }
+  // GM, GM2 and no selection keep the captions of the last refresh.
+}
+
+void TForm2::SetTypeMenusEnabled(bool enabled) {
+  MSB1_->setEnabled(enabled);
+  N1_->setEnabled(enabled);
+}
+
+void TForm2::StoreGeometry() const {
+  SettingsFile settings = SettingsFile::Open(ctx_.settingsPath);
+  WriteGeometry(settings, "Window2", *this);
+  settings.Store();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  // Closing only hides the window; the hide stores the geometry once more.
+  StoreGeometry();
+  event->ignore();
+  hide();
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+  // A minimised window is not hidden by the program; only real hides store.
+  if (!event->spontaneous()) StoreGeometry();
+  QMainWindow::hideEvent(event);
+}
 
 }  // namespace tonalyx

@@ -1,11 +1,18 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 
 #include "app/AppContext.h"
 
+class QAction;
+
 namespace tonalyx {
 
+class AuditionButton;
+
+// The program number window: 128 buttons, one per program, captioned with
+// the tone names of the current bank. Holding a button plays its program.
 class TForm2 : public QMainWindow {
   Q_OBJECT
 
@@ -17,8 +24,18 @@ class TForm2 : public QMainWindow {
   // Enables or disables the menu items MSB1 and N1.
   void SetTypeMenusEnabled(bool enabled);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
  private:
+  // Stores this window's height, width, top and left in section "Window2".
+  void StoreGeometry() const;
+
   AppContext& ctx_;
+  std::array<AuditionButton*, 128> buttons_{};
+  QAction* MSB1_;
+  QAction* N1_;
 };
 
 }  // namespace tonalyx

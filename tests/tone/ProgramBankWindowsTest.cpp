@@ -1,0 +1,294 @@
+// The program number window and the bank select window: what their buttons
+// send, how their captions follow the module type, and their menu.
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/FormSet.h"
+#include "midi/RecordingBackend.h"
+#include "midi/ShortMessage.h"
+#include "modules/TForm3.h"
+#include "settings/SettingsFile.h"
+#include "tone/TForm12.h"
+#include "tone/TForm2.h"
+#include "tone/TForm6.h"
+#include "tone/TForm7.h"
+#include "tone/TForm8.h"
+
+namespace tonalyx {
+namespace {
+
+using Messages = std::vector<std::uint32_t>;
+
+// Channel 1 sequence of a GS press with the controller window at its start
+// values: modulation, bank select, program, bend range, effects, pan, bend, note.
+Messages GsSequence(int program, int bank, int map) {
+  return {ShortMessage(0xB0, 0x01, 0),    ShortMessage(0xB0, 0x00, bank),
+          ShortMessage(0xB0, 0x20, map),  ShortMessage(0xC0, program, 0),
+          ShortMessage(0xB0, 0x65, 0),    ShortMessage(0xB0, 0x64, 0),
+          ShortMessage(0xB0, 0x06, 2),    ShortMessage(0xB0, 0x26, 0),
+          ShortMessage(0xB0, 0x65, 0x7F), ShortMessage(0xB0, 0x64, 0x7F),
+          ShortMessage(0xB0, 0x5B, 40),   ShortMessage(0xB0, 0x5E, 0),
+          ShortMessage(0xB0, 0x5D, 0),    ShortMessage(0xB0, 0x0A, 64),
+          ShortMessage(0xE0, 0, 64),      ShortMessage(0x90, 60, 100)};
+}
+Messages XgSequence(int program, int bank) {
+  return {ShortMessage(0xB0, 0x00, 0), ShortMessage(0xB0, 0x20, bank),
+          ShortMessage(0xC0, program, 0), ShortMessage(0x90, 60, 100)};
+}
+Messages GmSequence(int program) {
+  return {ShortMessage(0xB0, 0x00, 0), ShortMessage(0xB0, 0x20, 0), ShortMessage(0xC0, program, 0),
+          ShortMessage(0x90, 60, 100)};
+}
+const std::uint32_t kRelease = ShortMessage(0x90, 60, 0);
+
+// A table name as a button keeps it: ampersands doubled so none is a mnemonic.
+QString Shown(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
+      .replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+Messages Append(Messages messages, std::uint32_t last) {
+  messages.push_back(last);
+  return messages;
+}
+
+}  // namespace
+
+class ProgramBankWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  struct World {
+    QTemporaryDir dir;
+    RecordingBackend backend;
+    AppContext ctx{backend, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString()};
+    std::unique_ptr<FormSet> forms;
+    World() {
+      ctx.sleepMs = [](int) {};
+      forms = std::make_unique<FormSet>(ctx);
+      if (!ctx.port.IsOpen()) ctx.port.OpenPort(0);
+      ctx.tables.FillNameTables();
+      backend.Clear();
+    }
+  };
+  std::unique_ptr<World> w_;
+
+  QPushButton* ProgramButton(int n) {
+    return w_->ctx.forms.form2->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
+  }
+  QPushButton* BankButton(int n) {
+    return w_->ctx.forms.form6->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
+  }
+  void ChooseType(int id) {
+    auto* group = w_->ctx.forms.form3->findChild<QButtonGroup*>(QStringLiteral("RadioGroup1"));
+    QVERIFY(group);
+    group->button(id)->click();
+    QCOMPARE(w_->ctx.forms.form3->Selection(), id);
+  }
+  // Presses and releases a button, returning what reached the backend.
+  Messages Press(QPushButton* button, Qt::MouseButton mouse) {
+    w_->backend.Clear();
+    QTest::mousePress(button, mouse);
+    QTest::mouseRelease(button, mouse);
+    return w_->backend.ShortMessages();
+  }
+
+ private slots:
+  void init() { w_ = std::make_unique<World>(); }
+  void cleanup() { w_.reset(); }
+
+  void buttonsFollowTheLayout() {
+    struct Spot {
+      int n, left, top;
+    };
+    for (const Spot& s : {Spot{1, 8, 0}, Spot{16, 8, 240}, Spot{17, 184, 0}, Spot{64, 536, 240},
+                          Spot{65, 8, 264}, Spot{128, 536, 504}}) {
+      QPushButton* program = ProgramButton(s.n);
+      QVERIFY2(program, qPrintable(QStringLiteral("program Button%1").arg(s.n)));
+      QCOMPARE(program->geometry(), QRect(s.left, s.top, 177, 17));
+      QPushButton* bank = BankButton(s.n);
+      QVERIFY2(bank, qPrintable(QStringLiteral("bank Button%1").arg(s.n)));
+      QCOMPARE(bank->geometry(), QRect(s.left, s.top + 8, 177, 17));
+    }
+    QVERIFY(!ProgramButton(129));
+    QVERIFY(!BankButton(0));
+  }
+
+  void programButtonsPlayTheirProgramInEveryType() {
+    for (const Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton}) {
+      init();
+      w_->ctx.state.CurrentBank = 8;
+      QCOMPARE(Press(ProgramButton(17), mouse), Append(GsSequence(16, 8, 4), kRelease));
+      QCOMPARE(w_->ctx.state.CurrentProgram, 16);
+      QCOMPARE(Press(ProgramButton(1), mouse), Append(GsSequence(0, 8, 4), kRelease));
+      ChooseType(1);
+      QCOMPARE(Press(ProgramButton(128), mouse), Append(XgSequence(127, 8), kRelease));
+      ChooseType(2);
+      QCOMPARE(Press(ProgramButton(17), mouse), Append(GmSequence(16), kRelease));
+      ChooseType(3);
+      QCOMPARE(Press(ProgramButton(17), mouse), Messages{kRelease});
+      QCOMPARE(w_->ctx.state.CurrentProgram, 16);
+    }
+  }
+
+  void bankButtonsPlayTheCurrentProgramInTheirBank() {
+    for (const Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton}) {
+      init();
+      // Before any program button: program 0.
+      QCOMPARE(Press(BankButton(9), mouse), Append(GsSequence(0, 8, 4), kRelease));
+      QCOMPARE(w_->ctx.state.CurrentBank, 8);
+      w_->ctx.state.CurrentProgram = 40;
+      QCOMPARE(Press(BankButton(128), mouse), Append(GsSequence(40, 127, 4), kRelease));
+      ChooseType(1);
+      QCOMPARE(Press(BankButton(1), mouse), Append(XgSequence(40, 0), kRelease));
+      QCOMPARE(Press(BankButton(33), mouse), Append(XgSequence(40, 32), kRelease));
+      ChooseType(2);
+      QCOMPARE(Press(BankButton(33), mouse), Append(GmSequence(40), kRelease));
+      QCOMPARE(w_->ctx.state.CurrentBank, 32);
+      ChooseType(3);
+      QCOMPARE(Press(BankButton(5), mouse), Messages{kRelease});
+    }
+  }
+
+  void keyboardActivationPlaysNothing() {
+    for (QPushButton* button : {ProgramButton(17), BankButton(9)}) {
+      button->setFocus();
+      QTest::keyClick(button, Qt::Key_Space);
+      QTest::keyClick(button, Qt::Key_Return);
+    }
+    QVERIFY(w_->backend.Events().empty());
+    QCOMPARE(w_->ctx.state.CurrentProgram, 0);
+    QCOMPARE(w_->ctx.state.CurrentBank, 0);
+  }
+
+  void hidingTheWindowDuringAHoldReleasesOnce() {
+    TForm2* form2 = w_->ctx.forms.form2;
+    form2->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form2));
+    QTest::mousePress(ProgramButton(17), Qt::LeftButton);
+    w_->backend.Clear();
+    form2->hide();
+    QTest::mouseRelease(ProgramButton(17), Qt::LeftButton);
+    QCOMPARE(w_->backend.ShortMessages(), Messages{kRelease});
+  }
+
+  void pressesCaptionBothWindowsFromTheBankAndProgramInForce() {
+    const NameTables& names = w_->ctx.tables;
+    // Bank 8, GS map 4: every program button shows its bank-8 name, blanks
+    // included, and the bank window shows program 16's variations.
+    QTest::mousePress(BankButton(9), Qt::LeftButton);
+    QTest::mouseRelease(BankButton(9), Qt::LeftButton);
+    QTest::mousePress(ProgramButton(17), Qt::LeftButton);
+    QTest::mouseRelease(ProgramButton(17), Qt::LeftButton);
+    int blanks = 0;
+    for (int n = 1; n <= 128; ++n) {
+      QCOMPARE(ProgramButton(n)->text(), Shown(names.GsTone(n, 8, 4)));
+      blanks += names.GsTone(n, 8, 4).empty();
+      QCOMPARE(BankButton(n)->text(), Shown(names.GsTone(17, n - 1, 4)));
+    }
+    QVERIFY(blanks > 0 && blanks < 128);
+    QVERIFY(!names.GsTone(17, 8, 4).empty());
+
+    // XG: the XG table by program value, for XgMapIndex.
+    ChooseType(1);
+    w_->ctx.state.XgMapIndex = 2;
+    QTest::mousePress(BankButton(1), Qt::LeftButton);
+    QTest::mouseRelease(BankButton(1), Qt::LeftButton);
+    for (int n = 1; n <= 128; ++n) {
+      QCOMPARE(ProgramButton(n)->text(), Shown(names.XgTone(n - 1, 0, 2)));
+      QCOMPARE(BankButton(n)->text(), Shown(names.XgTone(16, n - 1, 2)));
+    }
+
+    // GM: pressing plays but leaves every caption as it was.
+    const QString program5 = ProgramButton(5)->text();
+    const QString bank1 = BankButton(1)->text();
+    ChooseType(2);
+    QTest::mousePress(BankButton(9), Qt::LeftButton);
+    QTest::mouseRelease(BankButton(9), Qt::LeftButton);
+    QCOMPARE(ProgramButton(5)->text(), program5);
+    QCOMPARE(BankButton(1)->text(), bank1);
+  }
+
+  void ampersandInANameIsShownNotTakenAsMnemonic() {
+    const NameTables& names = w_->ctx.tables;
+    w_->ctx.state.MapIndex = 0;
+    w_->ctx.forms.form2->RefreshProgramCaptions();
+    int found = 0;
+    for (int n = 1; n <= 128; ++n) {
+      if (names.GsTone(n, 0, 0) != "Bass& Lead") continue;
+      ++found;
+      const QString text = ProgramButton(n)->text();
+      QCOMPARE(text, QStringLiteral("Bass&& Lead"));
+      QVERIFY(QKeySequence::mnemonic(text).isEmpty());
+    }
+    QCOMPARE(found, 1);
+  }
+
+  void openingTheBankWindowRefreshesNothing() {
+    TForm2* form2 = w_->ctx.forms.form2;
+    form2->show();
+    QAction* msb1 = form2->findChild<QAction*>(QStringLiteral("MSB1"));
+    QVERIFY(msb1);
+    QCOMPARE(msb1->text(), QStringLiteral("バンクセレクトMSB"));
+    msb1->trigger();
+    QVERIFY(w_->ctx.forms.form6->isVisible());
+    for (int n = 1; n <= 128; ++n) QVERIFY(BankButton(n)->text().isEmpty());
+    for (int n = 1; n <= 128; ++n) QVERIFY(ProgramButton(n)->text().isEmpty());
+    QVERIFY(w_->backend.Events().empty());
+  }
+
+  void menuOpensTheCompanionWindows() {
+    TForm2* form2 = w_->ctx.forms.form2;
+    auto* menu = form2->findChild<QMenu*>(QStringLiteral("Window1"));
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QStringLiteral("ウィンドウ"));
+    const QList<QAction*> items = menu->actions();
+    QCOMPARE(items.size(), 4);
+    const QStringList names{"MSB1", "N1", "N2", "N3"};
+    const QStringList captions{QStringLiteral("バンクセレクトMSB"), QStringLiteral("エフェクト"),
+                               QStringLiteral("鍵盤"), QStringLiteral("情報")};
+    const Forms& f = w_->ctx.forms;
+    const QList<QWidget*> opened{f.form6, f.form7, f.form8, f.form12};
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(items[i]->objectName(), names[i]);
+      QCOMPARE(items[i]->text(), captions[i]);
+      QVERIFY(!opened[i]->isVisible());
+      items[i]->trigger();
+      QVERIFY(opened[i]->isVisible());
+    }
+  }
+
+  void hideAndCloseStoreTheProgramWindowGeometry() {
+    TForm2* form2 = w_->ctx.forms.form2;
+    QCOMPARE(form2->size(), QSize(731, 579));
+    form2->show();
+    form2->resize(640, 480);
+    form2->hide();
+    SettingsFile saved = SettingsFile::Open(w_->ctx.settingsPath);
+    QCOMPARE(saved.ReadInteger("Window2", "Width", 0), 640);
+    QCOMPARE(saved.ReadInteger("Window2", "Height", 0), 480);
+
+    form2->show();
+    form2->resize(600, 400);
+    form2->close();
+    QVERIFY(!form2->isVisible());
+    saved = SettingsFile::Open(w_->ctx.settingsPath);
+    QCOMPARE(saved.ReadInteger("Window2", "Width", 0), 600);
+    QCOMPARE(saved.ReadInteger("Window2", "Height", 0), 400);
+    QCOMPARE(saved.ReadInteger("Window2", "Left", -1), form2->x());
+  }
+};
+
+}  // namespace tonalyx
+
+QTEST_MAIN(tonalyx::ProgramBankWindowsTest)
+#include "ProgramBankWindowsTest.moc"
