@@ -4,7 +4,8 @@
 
 namespace tonalyx {
 
-// Plays DrumNote of DrumKit on channel 10 with the controller window's values.
+// Plays DrumNote of DrumKit on channel 10 with the controller window's values
+// as they stand at this moment.
 void PlayDrumNote(AppContext& ctx);
 // Ends DrumNote: 99 DrumNote 00.
 void ReleaseDrumNote(AppContext& ctx);

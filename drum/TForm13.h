@@ -6,6 +6,8 @@
 
 namespace tonalyx {
 
+// The XG drum kit window: 30 buttons, each selecting one XG kit. It keeps no
+// geometry of its own and always opens at the same place.
 class TForm13 : public QWidget {
   Q_OBJECT
 

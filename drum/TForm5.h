@@ -6,6 +6,7 @@
 
 namespace tonalyx {
 
+// The GS drum kit window: 38 buttons, each selecting one GS kit.
 class TForm5 : public QWidget {
   Q_OBJECT
 

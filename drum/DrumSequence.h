@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/SharedState.h"
+#include "midi/MidiPort.h"
+#include "tone/ControllerValues.h"
+
+namespace tonalyx {
+
+// Sounds DrumNote of DrumKit on the rhythm channel 10. Sends, back to back:
+// modulation (channel 10), Bank Select MSB 0 and LSB MapIndex (channel 1),
+// the program change DrumKit, the reverb, delay and chorus sends (channel 10),
+// then the note on with the controller velocity. The same eight messages go
+// out whatever the module type, and the kit is sent on every press.
+void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);
+
+// Ends DrumNote with a note on of velocity 0 on channel 10.
+void ReleaseDrumNote(const SharedState& state, MidiPort& port);
+
+}  // namespace tonalyx

@@ -1,0 +1,38 @@
+#include "drum/KitButtons.h"
+
+#include "drum/TForm4.h"
+
+namespace tonalyx {
+namespace {
+constexpr int kLeft = 8;
+constexpr int kColumnStride = 104;
+constexpr int kTop = 8;
+constexpr int kRowStride = 16;
+constexpr int kWidth = 105;
+constexpr int kHeight = 17;
+}  // namespace
+
+std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonSpec> specs,
+                                           AppContext& ctx) {
+  std::vector<QPushButton*> buttons;
+  buttons.reserve(specs.size());
+  for (const KitButtonSpec& spec : specs) {
+    auto* button = new QPushButton(QString::fromLatin1(spec.caption), &window);
+    button->setObjectName(QStringLiteral("Button%1").arg(spec.number));
+    button->setGeometry(kLeft + kColumnStride * (spec.column - 1),
+                        kTop + kRowStride * (spec.row - 1), kWidth, kHeight);
+    button->setFocusPolicy(Qt::StrongFocus);
+    const int kit = spec.kit;
+    QObject::connect(button, &QPushButton::clicked, &window,
+                     [&ctx, kit] { SelectDrumKit(ctx, kit); });
+    buttons.push_back(button);
+  }
+  return buttons;
+}
+
+void SelectDrumKit(AppContext& ctx, int kit) {
+  ctx.state.DrumKit = kit;
+  if (ctx.forms.form4 != nullptr) ctx.forms.form4->RefreshDrumCaptions();
+}
+
+}  // namespace tonalyx
