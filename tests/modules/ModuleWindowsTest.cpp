@@ -14,6 +14,7 @@
 
 #include "app/AppContext.h"
 #include "app/FormSet.h"
+#include "drum/TForm4.h"
 #include "midi/RecordingBackend.h"
 #include "midi/ResetMessages.h"
 #include "modules/ModuleTypeActions.h"
@@ -89,6 +90,25 @@ class ModuleWindowsTest : public QObject {
     }
     return true;
   }
+  QString DrumCaption(int n) {
+    return w_->ctx.forms.form4->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n))->text();
+  }
+  // Drum button n shows note n - 1 of kit 0: GS names for `gsMap`, or XG names.
+  bool DrumCaptionsAre(bool xg, int gsMap = 4) {
+    const NameTables& t = w_->ctx.tables;
+    int named = 0;
+    for (int n = 1; n <= 128; ++n) {
+      const std::string_view name = xg ? t.XgDrum(0, n - 1) : t.GsDrum(0, n - 1, gsMap);
+      if (DrumCaption(n) != Shown(name)) return false;
+      named += !name.empty();
+    }
+    return named > 0;
+  }
+  bool DrumsBlank() {
+    for (int n = 1; n <= 128; ++n)
+      if (!DrumCaption(n).isEmpty()) return false;
+    return true;
+  }
   bool AllBlank() {
     for (int n = 1; n <= 128; ++n)
       if (!ProgramCaption(n).isEmpty() || !BankCaption(n).isEmpty()) return false;
@@ -126,6 +146,7 @@ class ModuleWindowsTest : public QObject {
     QCOMPARE(KeyboardLabel(), QStringLiteral("C3"));
     QVERIFY(MenusEnabled());
     QVERIFY(ProgramCaptionsAre(true));
+    QVERIFY(DrumCaptionsAre(true));
     // A mere choice neither sends nor refreshes the bank window.
     QVERIFY(w_->backend.Events().empty());
     QVERIFY(BankCaption(1).isEmpty());
@@ -136,6 +157,19 @@ class ModuleWindowsTest : public QObject {
     QVERIFY(!Form3()->isVisible());
     QCOMPARE(BankCaption(1), Shown(w_->ctx.tables.XgTone(0, 0, 0)));
     QVERIFY(!BankCaption(1).isEmpty());
+  }
+
+  void okRecaptionsProgramsAndBanksButNotDrums() {
+    Form3()->show();
+    w_->ctx.state.CurrentProgram = 5;
+    Form3()->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    QCOMPARE(w_->backend.SysExMessages(), std::vector<Bytes>{ToBytes(GsReset)});
+    QVERIFY(!Form3()->isVisible());
+    QVERIFY(ProgramCaptionsAre(false));
+    for (int b = 1; b <= 128; ++b)
+      QCOMPARE(BankCaption(b), Shown(w_->ctx.tables.GsTone(6, b - 1, 4)));
+    QVERIFY(!BankCaption(1).isEmpty());
+    QVERIFY(DrumsBlank());
   }
 
   void gmAndGm2DisableTheTypeMenus() {
@@ -268,6 +302,7 @@ class ModuleWindowsTest : public QObject {
     MapButton(form9, 1)->click();
     QCOMPARE(w_->ctx.state.MapIndex, 2);
     QVERIFY(AllBlank());
+    QVERIFY(DrumsBlank());
 
     w_->ctx.state.CurrentProgram = 16;
     const int values[] = {4, 3, 2, 1, 0};
@@ -276,6 +311,7 @@ class ModuleWindowsTest : public QObject {
       const int map = values[n - 1];
       QCOMPARE(w_->ctx.state.MapIndex, map);
       QVERIFY(ProgramCaptionsAre(false, 0, map));
+      QVERIFY(DrumCaptionsAre(false, map));
       for (int b = 1; b <= 128; ++b)
         QCOMPARE(BankCaption(b), Shown(w_->ctx.tables.GsTone(17, b - 1, map)));
     }
@@ -315,6 +351,7 @@ class ModuleWindowsTest : public QObject {
     QCOMPARE(w_->ctx.state.XgMapIndex, 1);
     QVERIFY(ProgramCaptionsAre(true, bank, 0));
     QCOMPARE(BankCaption(1), bank1);
+    QVERIFY(DrumCaptionsAre(true));
     QVERIFY(w_->backend.Events().empty());
 
     // The next refresh shows the new map.

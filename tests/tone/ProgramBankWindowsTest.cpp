@@ -13,7 +13,9 @@
 
 #include "app/AppContext.h"
 #include "app/FormSet.h"
+#include "app/TForm1.h"
 #include "midi/RecordingBackend.h"
+#include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
 #include "modules/TForm3.h"
 #include "settings/SettingsFile.h"
@@ -231,6 +233,18 @@ class ProgramBankWindowsTest : public QObject {
       QVERIFY(QKeySequence::mnemonic(text).isEmpty());
     }
     QCOMPARE(found, 1);
+  }
+
+  void openingTheProgramWindowCaptionsOnlyItsButtons() {
+    w_->ctx.forms.form1->Button1Click();
+    QVERIFY(w_->ctx.forms.form2->isVisible());
+    QCOMPARE(w_->backend.SysExMessages().size(), std::size_t{1});
+    QCOMPARE(w_->backend.SysExMessages()[0],
+             std::vector<std::uint8_t>(GsReset.begin(), GsReset.end()));
+    for (int n = 1; n <= 128; ++n) {
+      QCOMPARE(ProgramButton(n)->text(), Shown(w_->ctx.tables.GsTone(n, 0, 4)));
+      QVERIFY(BankButton(n)->text().isEmpty());
+    }
   }
 
   void openingTheBankWindowRefreshesNothing() {
