@@ -2,25 +2,18 @@
 // module type: what each choice changes, refreshes and sends.
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/FormSet.h"
 #include "drum/TForm4.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ResetMessages.h"
 #include "modules/ModuleTypeActions.h"
 #include "modules/TForm10.h"
-#include "modules/TForm3.h"
 #include "modules/TForm9.h"
+#include "modules/WindowTestWorld.h"
 #include "tone/TForm2.h"
 #include "tone/TForm6.h"
 #include "tone/TForm8.h"
@@ -33,43 +26,18 @@ template <std::size_t N>
 Bytes ToBytes(const std::array<std::uint8_t, N>& message) {
   return Bytes(message.begin(), message.end());
 }
-
-QString Shown(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
-      .replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
 }  // namespace
 
 class ModuleWindowsTest : public QObject {
   Q_OBJECT
 
  private:
-  struct World {
-    QTemporaryDir dir;
-    RecordingBackend backend;
-    AppContext ctx{backend, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString()};
-    std::unique_ptr<FormSet> forms;
-    World() {
-      ctx.sleepMs = [](int) {};
-      forms = std::make_unique<FormSet>(ctx);
-      if (!ctx.port.IsOpen()) ctx.port.OpenPort(0);
-      ctx.tables.FillNameTables();
-      backend.Clear();
-    }
-  };
-  std::unique_ptr<World> w_;
+  std::unique_ptr<WindowTestWorld> w_;
 
   TForm3* Form3() { return w_->ctx.forms.form3; }
-  QAbstractButton* Item(int id) {
-    auto* group = Form3()->findChild<QButtonGroup*>(QStringLiteral("RadioGroup1"));
-    return group ? group->button(id) : nullptr;
-  }
-  QString ProgramCaption(int n) {
-    return w_->ctx.forms.form2->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n))->text();
-  }
-  QString BankCaption(int n) {
-    return w_->ctx.forms.form6->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n))->text();
-  }
+  QAbstractButton* Item(int id) { return w_->TypeItem(id); }
+  QString ProgramCaption(int n) { return w_->Button(w_->ctx.forms.form2, n)->text(); }
+  QString BankCaption(int n) { return w_->Button(w_->ctx.forms.form6, n)->text(); }
   QString KeyboardLabel() {
     return w_->ctx.forms.form8->findChild<QLabel*>(QStringLiteral("Label1"))->text();
   }
@@ -90,9 +58,7 @@ class ModuleWindowsTest : public QObject {
     }
     return true;
   }
-  QString DrumCaption(int n) {
-    return w_->ctx.forms.form4->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n))->text();
-  }
+  QString DrumCaption(int n) { return w_->Button(w_->ctx.forms.form4, n)->text(); }
   // Drum button n shows note n - 1 of kit 0: GS names for `gsMap`, or XG names.
   bool DrumCaptionsAre(bool xg, int gsMap = 4) {
     const NameTables& t = w_->ctx.tables;
@@ -119,7 +85,7 @@ class ModuleWindowsTest : public QObject {
   }
 
  private slots:
-  void init() { w_ = std::make_unique<World>(); }
+  void init() { w_ = std::make_unique<WindowTestWorld>(); }
   void cleanup() { w_.reset(); }
 
   void moduleTypeWindowStartsOnGs() {
@@ -196,10 +162,14 @@ class ModuleWindowsTest : public QObject {
   void okSendsTheResetOfEachType() {
     const std::vector<Bytes> expected[] = {
         {ToBytes(GsReset)}, {ToBytes(XgSystemOn)}, {ToBytes(GmSystemOn)}, {}};
-    for (int id : {1, 2, 0, 3}) {
+    const QString label[] = {"C4", "C3", "C4", "C4"};
+    for (int id : {1, 2, 0, 3, 1}) {
       if (Form3()->Selection() != id) Item(id)->click();
+      w_->ctx.state.ModuleType = 0;  // the reset takes the type from the selection
       w_->backend.Clear();
       Form3()->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+      QCOMPARE(w_->ctx.state.ModuleType, id);
+      QCOMPARE(KeyboardLabel(), label[id]);
       QCOMPARE(w_->backend.SysExMessages(), expected[id]);
       QCOMPARE(w_->backend.Events().size(), expected[id].size());
     }
@@ -269,21 +239,6 @@ class ModuleWindowsTest : public QObject {
     Item(0)->click();
     QCOMPARE(Form3()->Selection(), 0);
     QVERIFY(!Item(2)->isChecked());
-  }
-
-  void startModuleResetFollowsTheSelection() {
-    const std::vector<Bytes> expected[] = {
-        {ToBytes(GsReset)}, {ToBytes(XgSystemOn)}, {ToBytes(GmSystemOn)}, {}};
-    const QString label[] = {"C4", "C3", "C4", "C4"};
-    for (int id : {1, 0, 2, 3, 1}) {
-      if (Form3()->Selection() != id) Item(id)->click();
-      w_->ctx.state.ModuleType = 0;
-      w_->backend.Clear();
-      StartModuleReset(w_->ctx);
-      QCOMPARE(w_->ctx.state.ModuleType, id);
-      QCOMPARE(KeyboardLabel(), label[id]);
-      QCOMPARE(w_->backend.SysExMessages(), expected[id]);
-    }
   }
 
   void gsMapChoiceRecaptionsAtOnce() {

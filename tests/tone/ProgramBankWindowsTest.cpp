@@ -2,22 +2,15 @@
 // send, how their captions follow the module type, and their menu.
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QKeySequence>
 #include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/FormSet.h"
 #include "app/TForm1.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
-#include "modules/TForm3.h"
+#include "modules/WindowTestWorld.h"
 #include "settings/SettingsFile.h"
 #include "tone/TForm12.h"
 #include "tone/TForm2.h"
@@ -52,12 +45,6 @@ Messages GmSequence(int program) {
 }
 const std::uint32_t kRelease = ShortMessage(0x90, 60, 0);
 
-// A table name as a button keeps it: ampersands doubled so none is a mnemonic.
-QString Shown(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
-      .replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 Messages Append(Messages messages, std::uint32_t last) {
   messages.push_back(last);
   return messages;
@@ -69,31 +56,12 @@ class ProgramBankWindowsTest : public QObject {
   Q_OBJECT
 
  private:
-  struct World {
-    QTemporaryDir dir;
-    RecordingBackend backend;
-    AppContext ctx{backend, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString()};
-    std::unique_ptr<FormSet> forms;
-    World() {
-      ctx.sleepMs = [](int) {};
-      forms = std::make_unique<FormSet>(ctx);
-      if (!ctx.port.IsOpen()) ctx.port.OpenPort(0);
-      ctx.tables.FillNameTables();
-      backend.Clear();
-    }
-  };
-  std::unique_ptr<World> w_;
+  std::unique_ptr<WindowTestWorld> w_;
 
-  QPushButton* ProgramButton(int n) {
-    return w_->ctx.forms.form2->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
-  }
-  QPushButton* BankButton(int n) {
-    return w_->ctx.forms.form6->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
-  }
+  QPushButton* ProgramButton(int n) { return w_->Button(w_->ctx.forms.form2, n); }
+  QPushButton* BankButton(int n) { return w_->Button(w_->ctx.forms.form6, n); }
   void ChooseType(int id) {
-    auto* group = w_->ctx.forms.form3->findChild<QButtonGroup*>(QStringLiteral("RadioGroup1"));
-    QVERIFY(group);
-    group->button(id)->click();
+    w_->TypeItem(id)->click();
     QCOMPARE(w_->ctx.forms.form3->Selection(), id);
   }
   // Presses and releases a button, returning what reached the backend.
@@ -105,7 +73,7 @@ class ProgramBankWindowsTest : public QObject {
   }
 
  private slots:
-  void init() { w_ = std::make_unique<World>(); }
+  void init() { w_ = std::make_unique<WindowTestWorld>(); }
   void cleanup() { w_.reset(); }
 
   void buttonsFollowTheLayout() {
@@ -247,19 +215,7 @@ class ProgramBankWindowsTest : public QObject {
     }
   }
 
-  void openingTheBankWindowRefreshesNothing() {
-    TForm2* form2 = w_->ctx.forms.form2;
-    form2->show();
-    QAction* msb1 = form2->findChild<QAction*>(QStringLiteral("MSB1"));
-    QVERIFY(msb1);
-    QCOMPARE(msb1->text(), QStringLiteral("バンクセレクトMSB"));
-    msb1->trigger();
-    QVERIFY(w_->ctx.forms.form6->isVisible());
-    for (int n = 1; n <= 128; ++n) QVERIFY(BankButton(n)->text().isEmpty());
-    for (int n = 1; n <= 128; ++n) QVERIFY(ProgramButton(n)->text().isEmpty());
-    QVERIFY(w_->backend.Events().empty());
-  }
-
+  // Opening a window from the menu captions nothing and sends nothing.
   void menuOpensTheCompanionWindows() {
     TForm2* form2 = w_->ctx.forms.form2;
     auto* menu = form2->findChild<QMenu*>(QStringLiteral("Window1"));
@@ -279,6 +235,8 @@ class ProgramBankWindowsTest : public QObject {
       items[i]->trigger();
       QVERIFY(opened[i]->isVisible());
     }
+    for (int n = 1; n <= 128; ++n) QVERIFY(BankButton(n)->text().isEmpty());
+    QVERIFY(w_->backend.Events().empty());
   }
 
   void hideAndCloseStoreTheProgramWindowGeometry() {
