@@ -89,6 +89,8 @@ class ProgramBankWindowsTest : public QObject {
       QVERIFY2(bank, qPrintable(QStringLiteral("bank Button%1").arg(s.n)));
       QCOMPARE(bank->geometry(), QRect(s.left, s.top + 8, 177, 17));
     }
+    QCOMPARE(w_->ctx.forms.form6->size(), QSize(729, 562));
+    QCOMPARE(w_->ctx.forms.form6->pos(), QPoint(287, 187));
     QVERIFY(!ProgramButton(129));
     QVERIFY(!BankButton(0));
   }
