@@ -153,6 +153,16 @@ class ProgramBankWindowsTest : public QObject {
     QCOMPARE(w_->backend.ShortMessages(), Messages{kRelease});
   }
 
+  void closingTheWindowsDuringHoldsEndsEveryNote() {
+    w_->ctx.forms.form2->show();
+    w_->ctx.forms.form6->show();
+    QTest::mousePress(ProgramButton(17), Qt::LeftButton);
+    QTest::mousePress(BankButton(3), Qt::RightButton);
+    w_->backend.Clear();
+    w_->forms.reset();  // as at program exit, with no mouse-up to come
+    QCOMPARE(w_->backend.ShortMessages(), (Messages{kRelease, kRelease}));
+  }
+
   void pressesCaptionBothWindowsFromTheBankAndProgramInForce() {
     const NameTables& names = w_->ctx.tables;
     // Bank 8, GS map 4: every program button shows its bank-8 name, blanks
