@@ -2,20 +2,15 @@
 // send, how their captions follow the module type, and their menu.
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QKeySequence>
 #include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/FormSet.h"
-#include "midi/RecordingBackend.h"
+#include "app/TForm1.h"
+#include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
-#include "modules/TForm3.h"
+#include "modules/WindowTestWorld.h"
 #include "settings/SettingsFile.h"
 #include "tone/TForm12.h"
 #include "tone/TForm2.h"
@@ -50,12 +45,6 @@ Messages GmSequence(int program) {
 }
 const std::uint32_t kRelease = ShortMessage(0x90, 60, 0);
 
-// A table name as a button keeps it: ampersands doubled so none is a mnemonic.
-QString Shown(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
-      .replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 Messages Append(Messages messages, std::uint32_t last) {
   messages.push_back(last);
   return messages;
@@ -67,31 +56,12 @@ class ProgramBankWindowsTest : public QObject {
   Q_OBJECT
 
  private:
-  struct World {
-    QTemporaryDir dir;
-    RecordingBackend backend;
-    AppContext ctx{backend, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString()};
-    std::unique_ptr<FormSet> forms;
-    World() {
-      ctx.sleepMs = [](int) {};
-      forms = std::make_unique<FormSet>(ctx);
-      if (!ctx.port.IsOpen()) ctx.port.OpenPort(0);
-      ctx.tables.FillNameTables();
-      backend.Clear();
-    }
-  };
-  std::unique_ptr<World> w_;
+  std::unique_ptr<WindowTestWorld> w_;
 
-  QPushButton* ProgramButton(int n) {
-    return w_->ctx.forms.form2->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
-  }
-  QPushButton* BankButton(int n) {
-    return w_->ctx.forms.form6->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
-  }
+  QPushButton* ProgramButton(int n) { return w_->Button(w_->ctx.forms.form2, n); }
+  QPushButton* BankButton(int n) { return w_->Button(w_->ctx.forms.form6, n); }
   void ChooseType(int id) {
-    auto* group = w_->ctx.forms.form3->findChild<QButtonGroup*>(QStringLiteral("RadioGroup1"));
-    QVERIFY(group);
-    group->button(id)->click();
+    w_->TypeItem(id)->click();
     QCOMPARE(w_->ctx.forms.form3->Selection(), id);
   }
   // Presses and releases a button, returning what reached the backend.
@@ -103,7 +73,7 @@ class ProgramBankWindowsTest : public QObject {
   }
 
  private slots:
-  void init() { w_ = std::make_unique<World>(); }
+  void init() { w_ = std::make_unique<WindowTestWorld>(); }
   void cleanup() { w_.reset(); }
 
   void buttonsFollowTheLayout() {
@@ -119,6 +89,8 @@ class ProgramBankWindowsTest : public QObject {
       QVERIFY2(bank, qPrintable(QStringLiteral("bank Button%1").arg(s.n)));
       QCOMPARE(bank->geometry(), QRect(s.left, s.top + 8, 177, 17));
     }
+    QCOMPARE(w_->ctx.forms.form6->size(), QSize(729, 562));
+    QCOMPARE(w_->ctx.forms.form6->pos(), QPoint(287, 187));
     QVERIFY(!ProgramButton(129));
     QVERIFY(!BankButton(0));
   }
@@ -181,6 +153,16 @@ class ProgramBankWindowsTest : public QObject {
     QCOMPARE(w_->backend.ShortMessages(), Messages{kRelease});
   }
 
+  void closingTheWindowsDuringHoldsEndsEveryNote() {
+    w_->ctx.forms.form2->show();
+    w_->ctx.forms.form6->show();
+    QTest::mousePress(ProgramButton(17), Qt::LeftButton);
+    QTest::mousePress(BankButton(3), Qt::RightButton);
+    w_->backend.Clear();
+    w_->forms.reset();  // as at program exit, with no mouse-up to come
+    QCOMPARE(w_->backend.ShortMessages(), (Messages{kRelease, kRelease}));
+  }
+
   void pressesCaptionBothWindowsFromTheBankAndProgramInForce() {
     const NameTables& names = w_->ctx.tables;
     // Bank 8, GS map 4: every program button shows its bank-8 name, blanks
@@ -233,19 +215,19 @@ class ProgramBankWindowsTest : public QObject {
     QCOMPARE(found, 1);
   }
 
-  void openingTheBankWindowRefreshesNothing() {
-    TForm2* form2 = w_->ctx.forms.form2;
-    form2->show();
-    QAction* msb1 = form2->findChild<QAction*>(QStringLiteral("MSB1"));
-    QVERIFY(msb1);
-    QCOMPARE(msb1->text(), QStringLiteral("バンクセレクトMSB"));
-    msb1->trigger();
-    QVERIFY(w_->ctx.forms.form6->isVisible());
-    for (int n = 1; n <= 128; ++n) QVERIFY(BankButton(n)->text().isEmpty());
-    for (int n = 1; n <= 128; ++n) QVERIFY(ProgramButton(n)->text().isEmpty());
-    QVERIFY(w_->backend.Events().empty());
+  void openingTheProgramWindowCaptionsOnlyItsButtons() {
+    w_->ctx.forms.form1->Button1Click();
+    QVERIFY(w_->ctx.forms.form2->isVisible());
+    QCOMPARE(w_->backend.SysExMessages().size(), std::size_t{1});
+    QCOMPARE(w_->backend.SysExMessages()[0],
+             std::vector<std::uint8_t>(GsReset.begin(), GsReset.end()));
+    for (int n = 1; n <= 128; ++n) {
+      QCOMPARE(ProgramButton(n)->text(), Shown(w_->ctx.tables.GsTone(n, 0, 4)));
+      QVERIFY(BankButton(n)->text().isEmpty());
+    }
   }
 
+  // Opening a window from the menu captions nothing and sends nothing.
   void menuOpensTheCompanionWindows() {
     TForm2* form2 = w_->ctx.forms.form2;
     auto* menu = form2->findChild<QMenu*>(QStringLiteral("Window1"));
@@ -265,6 +247,8 @@ class ProgramBankWindowsTest : public QObject {
       items[i]->trigger();
       QVERIFY(opened[i]->isVisible());
     }
+    for (int n = 1; n <= 128; ++n) QVERIFY(BankButton(n)->text().isEmpty());
+    QVERIFY(w_->backend.Events().empty());
   }
 
   void hideAndCloseStoreTheProgramWindowGeometry() {
