@@ -12,17 +12,17 @@ constexpr int kWidth = 105;
 constexpr int kHeight = 17;
 }  // namespace
 
-std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonSpec> specs,
+std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonPlace> places,
                                            AppContext& ctx) {
   std::vector<QPushButton*> buttons;
-  buttons.reserve(specs.size());
-  for (const KitButtonSpec& spec : specs) {
-    auto* button = new QPushButton(QString::fromLatin1(spec.caption), &window);
-    button->setObjectName(QStringLiteral("Button%1").arg(spec.number));
-    button->setGeometry(kLeft + kColumnStride * (spec.column - 1),
-                        kTop + kRowStride * (spec.row - 1), kWidth, kHeight);
+  buttons.reserve(places.size());
+  for (const KitButtonPlace& place : places) {
+    auto* button = new QPushButton(QString::fromLatin1(place.caption), &window);
+    button->setObjectName(QStringLiteral("Button%1").arg(place.number));
+    button->setGeometry(kLeft + kColumnStride * (place.column - 1),
+                        kTop + kRowStride * (place.row - 1), kWidth, kHeight);
     button->setFocusPolicy(Qt::StrongFocus);
-    const int kit = spec.kit;
+    const int kit = place.kit;
     QObject::connect(button, &QPushButton::clicked, &window,
                      [&ctx, kit] { SelectDrumKit(ctx, kit); });
     buttons.push_back(button);

@@ -10,7 +10,7 @@ namespace tonalyx {
 
 // One button of a drum kit window: its number (objectName "Button<number>"),
 // caption, the kit it selects, and its column (1..4) and row (1..10).
-struct KitButtonSpec {
+struct KitButtonPlace {
   int number;
   const char* caption;
   int kit;
@@ -20,7 +20,7 @@ struct KitButtonSpec {
 
 // Creates the kit buttons of a window in the order given, which is also their
 // tab order. A click, or the space bar on a focused button, selects the kit.
-std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonSpec> specs,
+std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonPlace> places,
                                            AppContext& ctx);
 
 // What every kit button does: DrumKit := kit, then the drum note window

@@ -7,7 +7,7 @@ namespace tonalyx {
 namespace {
 // In button number order, which is the tab order; "Slim Kit" was added last
 // and so tabs last, though it stands between "Skim Kit" and "Rogue Kit".
-constexpr KitButtonSpec kXgKits[] = {
+constexpr KitButtonPlace kXgKits[] = {
     {1, "Standard Kit", 0, 1, 1},
     {2, "Standard Kit 2", 1, 1, 2},
     {3, "Dry Kit", 2, 1, 3},

@@ -8,7 +8,7 @@ namespace tonalyx {
 namespace {
 // The captions keep the spellings users know from this window, "ELECTORNIC"
 // and "RHYTHM FS 2" included.
-constexpr KitButtonSpec kGsKits[] = {
+constexpr KitButtonPlace kGsKits[] = {
     {1, "STANDARD 1", 0, 1, 1},
     {2, "STANDARD 2", 1, 1, 2},
     {3, "STANDARD L/R", 2, 1, 3},
