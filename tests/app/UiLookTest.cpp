@@ -1,0 +1,58 @@
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/AppContext.h"
+#include "app/FormSet.h"
+#include "app/UiLook.h"
+#include "midi/RecordingBackend.h"
+
+namespace tonalyx {
+
+class UiLookTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The fallback chain must land on a Japanese gothic face that really has
+  // the glyphs of the captions, at the design's 12 pixels.
+  void designFontIsAJapaneseGothicWithTheCaptionGlyphs() {
+    const QFont font = DesignFont();
+    const QFontInfo info(font);
+    QVERIFY2(font.families().contains(info.family()) || info.family().contains("Gothic") ||
+                 info.family().contains(QStringLiteral("ゴシック")),
+             qPrintable(info.family()));
+    QCOMPARE(info.pixelSize(), 12);
+    const QFontMetrics metrics(font);
+    for (QChar c : QStringLiteral("設定音源の種類ＭＩＤＩデバイスが開けません鍵盤"))
+      QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+  }
+
+  void everyWindowUsesTheDesignFont() {
+    QTemporaryDir dir;
+    RecordingBackend backend;
+    AppContext ctx(backend, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString());
+    ctx.sleepMs = [](int) {};
+    FormSet forms(ctx);
+    int windows = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->objectName().startsWith(QStringLiteral("TForm"))) continue;  // menus
+      ++windows;
+      QCOMPARE(window->font().families(), DesignFont().families());
+      QCOMPARE(window->font().pixelSize(), 12);
+    }
+    QCOMPARE(windows, 13);
+  }
+
+  void captionsShowAnAmpersandAsStored() {
+    QCOMPARE(CaptionText("Bass& Lead"), QStringLiteral("Bass&& Lead"));
+    QCOMPARE(CaptionText("Kelontuk "), QStringLiteral("Kelontuk "));
+    QCOMPARE(CaptionText(""), QString());
+  }
+};
+
+}  // namespace tonalyx
+
+QTEST_MAIN(tonalyx::UiLookTest)
+#include "UiLookTest.moc"
