@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -30,9 +31,15 @@ void OnSignal(int) {
 
 StopSignals::StopSignals() {
   if (g_pair[0] >= 0) return;
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pair) != 0) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pair) != 0) {
     g_pair[0] = g_pair[1] = -1;
     return;
+  }
+  // Non-blocking, so neither the handler nor the drain can hang; not passed
+  // on to child processes. (SOCK_NONBLOCK and SOCK_CLOEXEC are Linux only.)
+  for (int fd : g_pair) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
   }
   struct sigaction action {};
   action.sa_handler = OnSignal;
