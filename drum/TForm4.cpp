@@ -125,14 +125,17 @@ void TForm4::NoteMouseDown(int number) {
 void TForm4::NoteMouseUp(int) { ReleaseDrumNote(ctx_); }
 
 void TForm4::N1Click() {
-  switch (ctx_.state.ModuleType) {
+  // Like the captions, the kit window follows the module type window's
+  // selection; with nothing selected there is no kit window to open.
+  const int type = ctx_.forms.form3 != nullptr ? ctx_.forms.form3->Selection() : -1;
+  switch (type) {
     case 0:
       if (ctx_.forms.form5 != nullptr) ShowInFront(*ctx_.forms.form5);
       break;
     case 1:
       if (ctx_.forms.form13 != nullptr) ShowInFront(*ctx_.forms.form13);
       break;
-    default:  // GM and GM2 have no kit window.
+    default:  // GM, GM2 and no selection have no kit window.
       break;
   }
 }

@@ -346,6 +346,15 @@ class DrumWindowsTest : public QObject {
     QVERIFY(ctx().forms.form7->isVisible());
     QVERIFY(backend().Events().empty());
 
+    // The menu follows the module type window's selection: with none
+    // selected it opens no kit window, whatever ModuleType still holds.
+    ctx().forms.form13->hide();
+    ctx().forms.form3->RestoreSelection(-1);
+    QCOMPARE(int{ctx().state.ModuleType}, 1);
+    trigger("N1");
+    QVERIFY(!ctx().forms.form13->isVisible());
+    QVERIFY(!ctx().forms.form5->isVisible());
+
     QMenu* menu = drumWindow().findChild<QMenu*>(QStringLiteral("Window1"));
     QVERIFY(menu != nullptr);
     QCOMPARE(menu->title(), QStringLiteral("ウィンドウ"));
