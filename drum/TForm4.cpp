@@ -62,6 +62,7 @@ TForm4::TForm4(AppContext& context) : ctx_(context) {
 }
 
 void TForm4::CreateMenu() {
+  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
   window1->setObjectName(QStringLiteral("Window1"));
   QAction* n1 = window1->addAction(QStringLiteral("プログラムナンバー"));

@@ -355,8 +355,11 @@ class DrumWindowsTest : public QObject {
     QVERIFY(!ctx().forms.form13->isVisible());
     QVERIFY(!ctx().forms.form5->isVisible());
 
-    QMenu* menu = drumWindow().findChild<QMenu*>(QStringLiteral("Window1"));
+    auto* bar = drumWindow().findChild<QMenuBar*>(QStringLiteral("MainMenu1"));
+    QVERIFY(bar != nullptr);
+    QMenu* menu = bar->findChild<QMenu*>(QStringLiteral("Window1"));
     QVERIFY(menu != nullptr);
+    QCOMPARE(bar->actions(), QList<QAction*>{menu->menuAction()});
     QCOMPARE(menu->title(), QStringLiteral("ウィンドウ"));
     QCOMPARE(drumWindow().findChild<QAction*>(QStringLiteral("N1"))->text(),
              QStringLiteral("プログラムナンバー"));
