@@ -62,6 +62,7 @@ TForm4::TForm4(AppContext& context) : ctx_(context) {
 }
 
 void TForm4::CreateMenu() {
+  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
   window1->setObjectName(QStringLiteral("Window1"));
   QAction* n1 = window1->addAction(QStringLiteral("プログラムナンバー"));
@@ -125,14 +126,17 @@ void TForm4::NoteMouseDown(int number) {
 void TForm4::NoteMouseUp(int) { ReleaseDrumNote(ctx_); }
 
 void TForm4::N1Click() {
-  switch (ctx_.state.ModuleType) {
+  // Like the captions, the kit window follows the module type window's
+  // selection; with nothing selected there is no kit window to open.
+  const int type = ctx_.forms.form3 != nullptr ? ctx_.forms.form3->Selection() : -1;
+  switch (type) {
     case 0:
       if (ctx_.forms.form5 != nullptr) ShowInFront(*ctx_.forms.form5);
       break;
     case 1:
       if (ctx_.forms.form13 != nullptr) ShowInFront(*ctx_.forms.form13);
       break;
-    default:  // GM and GM2 have no kit window.
+    default:  // GM, GM2 and no selection have no kit window.
       break;
   }
 }

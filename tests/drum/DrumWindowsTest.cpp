@@ -346,8 +346,20 @@ class DrumWindowsTest : public QObject {
     QVERIFY(ctx().forms.form7->isVisible());
     QVERIFY(backend().Events().empty());
 
-    QMenu* menu = drumWindow().findChild<QMenu*>(QStringLiteral("Window1"));
+    // The menu follows the module type window's selection: with none
+    // selected it opens no kit window, whatever ModuleType still holds.
+    ctx().forms.form13->hide();
+    ctx().forms.form3->RestoreSelection(-1);
+    QCOMPARE(int{ctx().state.ModuleType}, 1);
+    trigger("N1");
+    QVERIFY(!ctx().forms.form13->isVisible());
+    QVERIFY(!ctx().forms.form5->isVisible());
+
+    auto* bar = drumWindow().findChild<QMenuBar*>(QStringLiteral("MainMenu1"));
+    QVERIFY(bar != nullptr);
+    QMenu* menu = bar->findChild<QMenu*>(QStringLiteral("Window1"));
     QVERIFY(menu != nullptr);
+    QCOMPARE(bar->actions(), QList<QAction*>{menu->menuAction()});
     QCOMPARE(menu->title(), QStringLiteral("ウィンドウ"));
     QCOMPARE(drumWindow().findChild<QAction*>(QStringLiteral("N1"))->text(),
              QStringLiteral("プログラムナンバー"));
