@@ -56,6 +56,7 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
     buttons_[static_cast<std::size_t>(k)] = button;
   }
 
+  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
   window1->setObjectName(QStringLiteral("Window1"));
   auto addItem = [&](const char* name, const QString& caption, auto opened) {

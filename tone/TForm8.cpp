@@ -61,8 +61,11 @@ TForm8::TForm8(AppContext& context) : ctx_(context) {
     } else {
       key->setGeometry(kWhitePitch * WhiteIndex(note), 0, kWhiteWidth, kWhiteHeight);
     }
-    connect(key, &KeyboardKey::Down, this, &TForm8::ShapeMouseDown);
-    connect(key, &KeyboardKey::Up, this, &TForm8::ShapeMouseUp);
+    // The handlers use only the shared context, not this window, so a note
+    // ended while the window is being torn down still reaches the port.
+    AppContext& ctx = ctx_;
+    connect(key, &KeyboardKey::Down, key, [&ctx](int n) { ShapeMouseDown(ctx, n); });
+    connect(key, &KeyboardKey::Up, key, [&ctx](int) { ShapeMouseUp(ctx); });
     keys_[note] = key;
   }
   // Black keys lie in front of the white keys they overlap.
@@ -89,11 +92,11 @@ void TForm8::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, "Window8", kD
 
 void TForm8::SetMiddleCLabel(const QString& text) { label1_->setText(text); }
 
-void TForm8::ShapeMouseDown(int note) {
-  ctx_.state.TestNote = note;
-  PlayTone(ctx_);
+void TForm8::ShapeMouseDown(AppContext& ctx, int note) {
+  ctx.state.TestNote = note;
+  PlayTone(ctx);
 }
 
-void TForm8::ShapeMouseUp() { ReleaseTone(ctx_); }
+void TForm8::ShapeMouseUp(AppContext& ctx) { ReleaseTone(ctx); }
 
 }  // namespace tonalyx

@@ -25,8 +25,8 @@ class TForm8 : public QWidget {
   void SetMiddleCLabel(const QString& text);
 
  private:
-  void ShapeMouseDown(int note);
-  void ShapeMouseUp();
+  static void ShapeMouseDown(AppContext& ctx, int note);
+  static void ShapeMouseUp(AppContext& ctx);
   void FormCreate();
 
   AppContext& ctx_;

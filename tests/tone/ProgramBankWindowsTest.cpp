@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <QtTest>
 #include <vector>
 
@@ -230,6 +231,7 @@ class ProgramBankWindowsTest : public QObject {
   // Opening a window from the menu captions nothing and sends nothing.
   void menuOpensTheCompanionWindows() {
     TForm2* form2 = w_->ctx.forms.form2;
+    QVERIFY(form2->findChild<QMenuBar*>(QStringLiteral("MainMenu1")));
     auto* menu = form2->findChild<QMenu*>(QStringLiteral("Window1"));
     QVERIFY(menu);
     QCOMPARE(menu->title(), QStringLiteral("ウィンドウ"));

@@ -152,6 +152,16 @@ class TForm8Test : public QObject {
     QCOMPARE(h.backend.ShortMessages(), (Messages{ShortMessage(0x90, 40, 0)}));
   }
 
+  void tearingTheWindowsDownDuringAHoldEndsTheNote() {
+    ToneWindowHarness h;
+    TForm8& form = *h.ctx.forms.form8;
+    h.ctx.state.ModuleType = 3;
+    QVERIFY(ShowAndActivate(form));
+    QTest::mousePress(KeyOf(form, 40), Qt::LeftButton);
+    h.forms.reset();  // as at program exit, with no mouse-up to come
+    QCOMPARE(h.backend.ShortMessages(), (Messages{ShortMessage(0x90, 40, 0)}));
+  }
+
   void aHeldNoteEndsOnceWhenAnotherWindowIsActivated() {
     ToneWindowHarness h;
     TForm8& form = *h.ctx.forms.form8;
