@@ -24,8 +24,6 @@ class AuditionButton : public QPushButton {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  bool event(QEvent* event) override;
 
  private:
   int number_;

@@ -1,5 +1,7 @@
 #include "app/AuditionHold.h"
 
+#include <QEvent>
+#include <QWidget>
 #include <algorithm>
 #include <vector>
 
@@ -14,7 +16,10 @@ std::vector<AuditionHold*>& Held() {
 void Forget(AuditionHold* hold) { std::erase(Held(), hold); }
 }  // namespace
 
-AuditionHold::AuditionHold(std::function<void()> endNote) : endNote_(std::move(endNote)) {}
+AuditionHold::AuditionHold(QWidget& control, std::function<void()> endNote)
+    : endNote_(std::move(endNote)) {
+  control.installEventFilter(this);
+}
 
 AuditionHold::~AuditionHold() { Forget(this); }
 
@@ -23,18 +28,30 @@ void AuditionHold::Started() {
 }
 
 void AuditionHold::MouseUp() {
-  if (pending_ > 0 && --pending_ == 0) Forget(this);
+  if (IsHeld()) EndOne();
+}
+
+void AuditionHold::EndOne() {
+  if (--pending_ == 0) Forget(this);
   endNote_();
 }
 
 void AuditionHold::EndAll() {
-  while (pending_ > 0) MouseUp();
+  while (IsHeld()) EndOne();
 }
 
 void AuditionHold::EndAllHeld() {
   // Copy first: ending a note removes the control from the list.
   const std::vector<AuditionHold*> held = Held();
   for (AuditionHold* hold : held) hold->EndAll();
+}
+
+bool AuditionHold::eventFilter(QObject*, QEvent* event) {
+  // A hidden window hides its controls; a window passes its deactivation
+  // down to its controls as WindowDeactivate (ActivationChange reaches only
+  // the window itself). Either way no mouse-up will come.
+  if (event->type() == QEvent::Hide || event->type() == QEvent::WindowDeactivate) EndAll();
+  return false;
 }
 
 }  // namespace tonalyx

@@ -1,23 +1,25 @@
 #pragma once
 
+#include <QObject>
 #include <functional>
+
+class QWidget;
 
 namespace tonalyx {
 
 // Remembers the presses of one audition control whose note has not been
 // ended yet, so that the note is ended even when the control never gets its
-// mouse-up: its window is hidden or closed during the hold, the program loses
-// the mouse, or the program quits.
-class AuditionHold {
+// mouse-up: the control is hidden (its window hidden or closed) or its window
+// loses activation during the hold, or the program quits.
+class AuditionHold : public QObject {
  public:
-  explicit AuditionHold(std::function<void()> endNote);
-  ~AuditionHold();
-  AuditionHold(const AuditionHold&) = delete;
-  AuditionHold& operator=(const AuditionHold&) = delete;
+  // Watches the control's hide and deactivation events.
+  AuditionHold(QWidget& control, std::function<void()> endNote);
+  ~AuditionHold() override;
 
   // A press has started a note.
   void Started();
-  // The mouse-up of a press: ends its note.
+  // The mouse-up of a press: ends its note, unless it was ended already.
   void MouseUp();
   // Ends every note this control still holds (no mouse-up will come).
   void EndAll();
@@ -27,7 +29,12 @@ class AuditionHold {
   // silences and closes the device at exit.
   static void EndAllHeld();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void EndOne();
+
   std::function<void()> endNote_;
   int pending_ = 0;
 };

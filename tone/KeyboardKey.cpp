@@ -6,7 +6,7 @@
 namespace tonalyx {
 
 KeyboardKey::KeyboardKey(int note, bool black, QWidget* parent)
-    : QWidget(parent), note_(note), black_(black), hold_([this] { emit Up(note_); }) {
+    : QWidget(parent), note_(note), black_(black), hold_(*this, [this] { emit Up(note_); }) {
   setFocusPolicy(Qt::NoFocus);
 }
 
@@ -29,19 +29,7 @@ void KeyboardKey::mousePressEvent(QMouseEvent* event) {
 
 void KeyboardKey::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  if (hold_.IsHeld()) hold_.MouseUp();
-}
-
-void KeyboardKey::hideEvent(QHideEvent* event) {
-  hold_.EndAll();
-  QWidget::hideEvent(event);
-}
-
-bool KeyboardKey::event(QEvent* event) {
-  // A window passes its deactivation down to its visible children as
-  // WindowDeactivate; ActivationChange reaches only the window itself.
-  if (event->type() == QEvent::WindowDeactivate) hold_.EndAll();
-  return QWidget::event(event);
+  hold_.MouseUp();
 }
 
 }  // namespace tonalyx

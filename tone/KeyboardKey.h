@@ -24,11 +24,9 @@ class KeyboardKey : public QWidget {
   void Up(int note);
 
  protected:
-  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   int note_;

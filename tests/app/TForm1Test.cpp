@@ -280,7 +280,8 @@ class TForm1Test : public QObject {
   void closeEndsAHeldNoteWhileThePortIsStillOpen() {
     Run run;
     const std::uint32_t noteOff = ShortMessage(0x90, 60, 0);
-    AuditionHold hold([&run, noteOff] { run.ctx.port.SendShort(noteOff); });
+    QWidget control;
+    AuditionHold hold(control, [&run, noteOff] { run.ctx.port.SendShort(noteOff); });
     hold.Started();
     run.backend.Clear();
     run.main->close();
