@@ -6,7 +6,8 @@
 # Starts a JACK server with the dummy driver under a name of its own (so that
 # parallel runs never meet), starts jack_midi_dump as the capture client, runs
 # <command> with every argument "@PORT@" replaced by the capture port's name
-# (also exported as TONALYX_E2E_PORT), and then compares the bytes captured
+# (also exported as TONALYX_E2E_PORT; the capture client's process id is
+# TONALYX_E2E_CAPTURE_PID), and then compares the bytes captured
 # with <expected.hex>: one message per line, bytes in hexadecimal, '#' starts a
 # comment. Every process started here is stopped and waited for on exit.
 #
@@ -94,6 +95,8 @@ timeout 10 jack_wait -w -t 5 >"$work/jack_wait.log" 2>&1 || fail "the JACK serve
 
 jack_midi_dump "$capture_client" >"$work/capture.txt" 2>"$work/capture.log" &
 dump_pid=$!
+# A command may end the capture client to see the device vanish.
+export TONALYX_E2E_CAPTURE_PID=$dump_pid
 for _ in $(seq 100); do
   jack_lsp 2>/dev/null | grep -qxF "$port" && break
   kill -0 "$dump_pid" 2>/dev/null || fail "jack_midi_dump ended early"

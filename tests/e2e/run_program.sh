@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Runs the real program on one MIDI output device and stops it with SIGTERM:
 #
-#   run_program.sh <tonalyx> <e2e driver> <device name>
+#   run_program.sh <tonalyx> <e2e driver> <device name> [--device-vanishes]
 #
 # The program is copied into a folder of its own with a settings file that
 # names the device, started offscreen, and stopped once its port is connected.
-# It must exit normally and store its settings, keeping the device.
+# With --device-vanishes the capture client (TONALYX_E2E_CAPTURE_PID) is
+# ended first, so the device disappears under the running program. Either way
+# the program must exit normally and store its settings, keeping the device.
 set -euo pipefail
 
-program=$1 driver=$2 device=$3
+program=$1 driver=$2 device=$3 vanish=${4:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/tonalyx-program.XXXXXX")
 pid=
 cleanup() {
@@ -37,6 +39,16 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 connected || { echo "the program did not connect to $device" >&2; exit 1; }
+
+if [[ $vanish == --device-vanishes ]]; then
+  kill -INT "$TONALYX_E2E_CAPTURE_PID"
+  for _ in $(seq 100); do
+    jack_lsp 2>/dev/null | grep -qxF "$device" || break
+    sleep 0.05
+  done
+  ! jack_lsp 2>/dev/null | grep -qxF "$device" || { echo "$device did not vanish" >&2; exit 1; }
+  kill -0 "$pid" 2>/dev/null || { cat "$work/program.log" >&2; echo "the program died with its device" >&2; exit 1; }
+fi
 
 kill -TERM "$pid"
 status=0
