@@ -30,13 +30,6 @@ namespace tonalyx {
 namespace {
 const char* const kCannotOpen = "ＭＩＤＩデバイスが開けません";
 
-void ShowInFront(QWidget* window) {
-  if (window == nullptr) return;
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-
 void ShowIfHidden(QWidget* window) {
   if (window != nullptr && !window->isVisible()) window->show();
 }

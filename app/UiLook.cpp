@@ -16,6 +16,13 @@ QFont DesignFont(int pixelSize) {
 
 void ApplyDesignFont(QWidget& window) { window.setFont(DesignFont()); }
 
+void ShowInFront(QWidget* window) {
+  if (window == nullptr) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 QString CaptionText(std::string_view name) {
   QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
   text.replace(QLatin1Char('&'), QStringLiteral("&&"));

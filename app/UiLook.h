@@ -13,6 +13,8 @@ namespace tonalyx {
 QFont DesignFont(int pixelSize = 12);
 // Gives a window the design font.
 void ApplyDesignFont(QWidget& window);
+// Makes a window visible and brings it to the front; nothing for null.
+void ShowInFront(QWidget* window);
 // A name from the tables as a button caption: an ampersand is shown as stored,
 // not taken as a keyboard mnemonic.
 QString CaptionText(std::string_view name);

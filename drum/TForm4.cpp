@@ -36,12 +36,6 @@ void Place(QLabel& label, int left, int top) {
   label.move(left, top);
   label.adjustSize();
 }
-
-void ShowInFront(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
 }  // namespace
 
 TForm4::TForm4(AppContext& context) : ctx_(context) {
@@ -131,19 +125,17 @@ void TForm4::N1Click() {
   const int type = ctx_.forms.form3 != nullptr ? ctx_.forms.form3->Selection() : -1;
   switch (type) {
     case 0:
-      if (ctx_.forms.form5 != nullptr) ShowInFront(*ctx_.forms.form5);
+      ShowInFront(ctx_.forms.form5);
       break;
     case 1:
-      if (ctx_.forms.form13 != nullptr) ShowInFront(*ctx_.forms.form13);
+      ShowInFront(ctx_.forms.form13);
       break;
     default:  // GM, GM2 and no selection have no kit window.
       break;
   }
 }
 
-void TForm4::N2Click() {
-  if (ctx_.forms.form7 != nullptr) ShowInFront(*ctx_.forms.form7);
-}
+void TForm4::N2Click() { ShowInFront(ctx_.forms.form7); }
 
 void TForm4::RefreshDrumCaptions() {
   const int type = ctx_.forms.form3 != nullptr ? ctx_.forms.form3->Selection() : -1;

@@ -15,46 +15,19 @@
 #include "tone/TForm6.h"
 #include "tone/TForm7.h"
 #include "tone/TForm8.h"
-#include "tone/ToneAudition.h"
+#include "tone/ToneButtonGrid.h"
 
 namespace tonalyx {
-namespace {
-void ShowAndRaise(QWidget* window) {
-  if (!window) return;
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-}  // namespace
-
 TForm2::TForm2(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(QStringLiteral("Tonalyx Program Number"));
   ApplyDesignFont(*this);
 
-  // Button n plays program n - 1: four columns of sixteen, programs 64..127
-  // in a second block below the first.
+  // Button n plays program n - 1.
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
   setCentralWidget(client);
-  for (int n = 1; n <= 128; ++n) {
-    const int k = n - 1;
-    const int block = k / 64;
-    const int column = (k % 64) / 16;
-    const int row = k % 16;
-    auto* button = new AuditionButton(n, client);
-    button->setObjectName(QStringLiteral("Button%1").arg(n));
-    button->setGeometry(8 + 176 * column, 264 * block + 16 * row, 177, 17);
-    // The handlers use only the shared context, so a note ended while the
-    // window is being torn down still reaches the port.
-    AppContext& ctx = ctx_;
-    connect(button, &AuditionButton::Down, button, [&ctx](int number) {
-      ctx.state.CurrentProgram = number - 1;
-      PlayTone(ctx);
-    });
-    connect(button, &AuditionButton::Up, button, [&ctx](int) { ReleaseTone(ctx); });
-    buttons_[static_cast<std::size_t>(k)] = button;
-  }
+  buttons_ = CreateToneButtonGrid(*client, 0, ctx_, &SharedState::CurrentProgram);
 
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
@@ -62,7 +35,7 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
   auto addItem = [&](const char* name, const QString& caption, auto opened) {
     QAction* item = window1->addAction(caption);
     item->setObjectName(QLatin1String(name));
-    connect(item, &QAction::triggered, this, [this, opened] { ShowAndRaise(opened(ctx_.forms)); });
+    connect(item, &QAction::triggered, this, [this, opened] { ShowInFront(opened(ctx_.forms)); });
     return item;
   };
   MSB1_ = addItem("MSB1", QStringLiteral("バンクセレクトMSB"),

@@ -6,7 +6,7 @@
 #include "app/UiLook.h"
 #include "app/WindowGeometry.h"
 #include "modules/TForm3.h"
-#include "tone/ToneAudition.h"
+#include "tone/ToneButtonGrid.h"
 
 namespace tonalyx {
 
@@ -15,24 +15,8 @@ TForm6::TForm6(AppContext& context) : ctx_(context) {
   setWindowTitle(QStringLiteral("バンクセレクト MSB"));
   ApplyDesignFont(*this);
 
-  // Button n selects bank n - 1: four columns of sixteen, banks 64..127 in a
-  // second block below the first.
-  for (int n = 1; n <= 128; ++n) {
-    const int k = n - 1;
-    const int block = k / 64;
-    const int column = (k % 64) / 16;
-    const int row = k % 16;
-    auto* button = new AuditionButton(n, this);
-    button->setObjectName(QStringLiteral("Button%1").arg(n));
-    button->setGeometry(8 + 176 * column, 8 + 264 * block + 16 * row, 177, 17);
-    AppContext& ctx = ctx_;
-    connect(button, &AuditionButton::Down, button, [&ctx](int number) {
-      ctx.state.CurrentBank = number - 1;
-      PlayTone(ctx);
-    });
-    connect(button, &AuditionButton::Up, button, [&ctx](int) { ReleaseTone(ctx); });
-    buttons_[static_cast<std::size_t>(k)] = button;
-  }
+  // Button n selects bank n - 1.
+  buttons_ = CreateToneButtonGrid(*this, 8, ctx_, &SharedState::CurrentBank);
 
   ReadGeometry(*this, ctx_.settingsPath, "Window6", {562, 729, 187, 287});
 }
