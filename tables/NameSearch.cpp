@@ -19,13 +19,15 @@ std::string_view Slice(const char* pool, const std::uint32_t* starts, std::uint1
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Where the cells of one map lie in a dense array: cell (outer, inner) is
-// cells[first + outer * outerStride + inner * innerStride], for outer and inner 0..127.
-// Scanning outer first, then inner, gives the hits in the order of the two keys.
+// cells[map + outer * outerStride + inner * innerStride + offset], for outer and inner
+// 0..127. Scanning outer first, then inner, gives the hits in the order of the two keys.
 struct MapLayout {
   const std::uint16_t* cells;
-  std::size_t first;
+  int map;
+  int mapCount;
   std::size_t outerStride;
   std::size_t innerStride;
+  std::size_t offset = 0;
 };
 
 constexpr int kKeyCount = 128;
@@ -34,9 +36,12 @@ template <typename Hit>
 void Scan(const NameTables& tables, const MapLayout& layout, std::string_view skipped,
           const SearchWords& words, std::vector<Hit>& hits) {
   hits.clear();
-  if (!tables.IsFilled() || words.IsEmpty()) return;
+  const bool validMap = layout.map >= 0 && layout.map < layout.mapCount;
+  assert(validMap && "map out of range");
+  if (!validMap || !tables.IsFilled() || words.IsEmpty()) return;
+  const std::uint16_t* first = layout.cells + layout.offset + layout.map;
   for (int outer = 0; outer < kKeyCount; ++outer) {
-    const std::uint16_t* row = layout.cells + layout.first + outer * layout.outerStride;
+    const std::uint16_t* row = first + outer * layout.outerStride;
     for (int inner = 0; inner < kKeyCount; ++inner) {
       const std::uint16_t number = row[inner * layout.innerStride];
       if (number == 0 || !words.MatchedBy(Slice(kSearchKeyPool, kSearchKeyStart, number))) continue;
@@ -44,12 +49,6 @@ void Scan(const NameTables& tables, const MapLayout& layout, std::string_view sk
       if (name != skipped) hits.push_back(Hit{outer, inner, name});
     }
   }
-}
-
-bool ValidMap(int map, int count) {
-  const bool valid = map >= 0 && map < count;
-  assert(valid && "tone map out of range");
-  return valid;
 }
 
 }  // namespace
@@ -76,39 +75,31 @@ bool SearchWords::MatchedBy(std::string_view key) const {
   return true;
 }
 
+constexpr std::size_t kGsRowStride = std::size_t{kGsToneBanks} * kGsToneMaps;
+
 // GS tones: program p is row p + 1 of the table.
 void FindGsTones(const NameTables& tables, int map, const SearchWords& words,
                  std::vector<ToneHit>& hits) {
-  hits.clear();
-  if (!ValidMap(map, kGsToneMaps)) return;
-  Scan(tables,
-       {kGsToneText, std::size_t{kGsToneBanks} * kGsToneMaps + static_cast<std::size_t>(map),
-        std::size_t{kGsToneBanks} * kGsToneMaps, kGsToneMaps},
-       {}, words, hits);
+  Scan(tables, {kGsToneText, map, kGsToneMaps, kGsRowStride, kGsToneMaps, kGsRowStride}, {}, words,
+       hits);
 }
 
 void FindXgTones(const NameTables& tables, int map, const SearchWords& words,
                  std::vector<ToneHit>& hits) {
-  hits.clear();
-  if (!ValidMap(map, kXgToneMaps)) return;
   Scan(tables,
-       {kXgToneText, static_cast<std::size_t>(map), std::size_t{kXgToneBanks} * kXgToneMaps,
-        kXgToneMaps},
-       {}, words, hits);
+       {kXgToneText, map, kXgToneMaps, std::size_t{kXgToneBanks} * kXgToneMaps, kXgToneMaps}, {},
+       words, hits);
 }
 
 void FindGsDrums(const NameTables& tables, int map, const SearchWords& words,
                  std::vector<DrumHit>& hits) {
-  hits.clear();
-  if (!ValidMap(map, kGsDrumMaps)) return;
   Scan(tables,
-       {kGsDrumText, static_cast<std::size_t>(map), std::size_t{kGsDrumNotes} * kGsDrumMaps,
-        kGsDrumMaps},
+       {kGsDrumText, map, kGsDrumMaps, std::size_t{kGsDrumNotes} * kGsDrumMaps, kGsDrumMaps},
        "Nothing", words, hits);
 }
 
 void FindXgDrums(const NameTables& tables, const SearchWords& words, std::vector<DrumHit>& hits) {
-  Scan(tables, {kXgDrumText, 0, kXgDrumNotes, 1}, {}, words, hits);
+  Scan(tables, {kXgDrumText, 0, 1, kXgDrumNotes, 1}, {}, words, hits);
 }
 
 }  // namespace tonalyx

@@ -159,27 +159,37 @@ TEST(NameSearch, ToneHitsComeByProgramThenBank) {
   }));
 }
 
+// Runs every query through find and through the reference over lookup, for one map;
+// returns how many names the reference found.
+template <typename Hit, typename Find, typename Lookup>
+std::size_t CheckAgainstReference(const std::string& table, Find find, Lookup lookup) {
+  std::size_t found = 0;
+  SearchWords words;
+  std::vector<Hit> hits;
+  for (const char* query : kQueries) {
+    words.Assign(query);
+    find(words, hits);
+    const auto expected = ReferenceSearch(query, lookup);
+    EXPECT_EQ(Flatten(hits), expected) << table << " \"" << query << "\"";
+    found += expected.size();
+  }
+  return found;
+}
+
 TEST(NameSearch, EveryGsAndXgToneMapMatchesTheReference) {
   const NameTables& t = Filled();
   std::size_t found = 0;
-  for (const char* query : kQueries) {
-    SearchWords words;
-    words.Assign(query);
-    std::vector<ToneHit> hits;
-    for (int map = 0; map < 5; ++map) {
-      FindGsTones(t, map, words, hits);
-      const auto expected = ReferenceSearch(
-          query, [&](int program, int bank) { return t.GsTone(program + 1, bank, map); });
-      EXPECT_EQ(Flatten(hits), expected) << "GS map " << map << " \"" << query << "\"";
-      found += expected.size();
-    }
-    for (int map = 0; map < 6; ++map) {
-      FindXgTones(t, map, words, hits);
-      const auto expected = ReferenceSearch(
-          query, [&](int program, int bank) { return t.XgTone(program, bank, map); });
-      EXPECT_EQ(Flatten(hits), expected) << "XG map " << map << " \"" << query << "\"";
-      found += expected.size();
-    }
+  for (int map = 0; map < 5; ++map) {
+    found += CheckAgainstReference<ToneHit>(
+        "GS tones map " + std::to_string(map),
+        [&](const auto& words, auto& hits) { FindGsTones(t, map, words, hits); },
+        [&](int program, int bank) { return t.GsTone(program + 1, bank, map); });
+  }
+  for (int map = 0; map < 6; ++map) {
+    found += CheckAgainstReference<ToneHit>(
+        "XG tones map " + std::to_string(map),
+        [&](const auto& words, auto& hits) { FindXgTones(t, map, words, hits); },
+        [&](int program, int bank) { return t.XgTone(program, bank, map); });
   }
   EXPECT_GT(found, 1000u);  // the comparisons above are not of empty lists
 }
@@ -187,23 +197,15 @@ TEST(NameSearch, EveryGsAndXgToneMapMatchesTheReference) {
 TEST(NameSearch, EveryGsDrumMapAndTheXgDrumTableMatchTheReference) {
   const NameTables& t = Filled();
   std::size_t found = 0;
-  for (const char* query : kQueries) {
-    SearchWords words;
-    words.Assign(query);
-    std::vector<DrumHit> hits;
-    for (int map = 0; map < 5; ++map) {
-      FindGsDrums(t, map, words, hits);
-      const auto expected =
-          ReferenceSearch(query, [&](int kit, int note) { return t.GsDrum(kit, note, map); });
-      EXPECT_EQ(Flatten(hits), expected) << "GS map " << map << " \"" << query << "\"";
-      found += expected.size();
-    }
-    FindXgDrums(t, words, hits);
-    const auto expected =
-        ReferenceSearch(query, [&](int kit, int note) { return t.XgDrum(kit, note); });
-    EXPECT_EQ(Flatten(hits), expected) << "XG \"" << query << "\"";
-    found += expected.size();
+  for (int map = 0; map < 5; ++map) {
+    found += CheckAgainstReference<DrumHit>(
+        "GS drums map " + std::to_string(map),
+        [&](const auto& words, auto& hits) { FindGsDrums(t, map, words, hits); },
+        [&](int kit, int note) { return t.GsDrum(kit, note, map); });
   }
+  found += CheckAgainstReference<DrumHit>(
+      "XG drums", [&](const auto& words, auto& hits) { FindXgDrums(t, words, hits); },
+      [&](int kit, int note) { return t.XgDrum(kit, note); });
   EXPECT_GT(found, 1000u);
 }
 
