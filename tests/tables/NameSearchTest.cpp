@@ -1,5 +1,6 @@
 // The name search: how typed words match names, and that every map of each table
-// is searched in program-then-bank (kit-then-note) order.
+// is searched in program-then-bank (kit-then-note) order, checked against a plain
+// reference search over the public lookups.
 
 #include <gtest/gtest.h>
 
@@ -129,10 +130,6 @@ TEST(NameSearch, EveryWordMustMatchSomewhereInTheName) {
   EXPECT_TRUE(Holds(both, "Piano+String"));
   EXPECT_FALSE(Holds(both, "Piano 1"));
   EXPECT_FALSE(Holds(both, "Slow Strings"));
-  for (const std::string& name : both) {
-    EXPECT_NE(Folded(name).find("piano"), std::string::npos) << name;
-    EXPECT_NE(Folded(name).find("str"), std::string::npos) << name;
-  }
 }
 
 TEST(NameSearch, NothingTypedNoMatchOrUnfilledTablesFindNothing) {
@@ -146,17 +143,6 @@ TEST(NameSearch, NothingTypedNoMatchOrUnfilledTablesFindNothing) {
   std::vector<ToneHit> hits{{1, 2, "stale"}};
   FindGsTones(NameTables{}, 4, words, hits);
   EXPECT_TRUE(hits.empty());
-}
-
-TEST(NameSearch, ToneHitsComeByProgramThenBank) {
-  const std::vector<ToneHit> hits = GsTones("piano", 4);
-  ASSERT_GE(hits.size(), 3u);
-  EXPECT_EQ(hits[0].name, "Piano 1");
-  EXPECT_EQ(hits[1].name, "UprightPiano");
-  EXPECT_EQ(hits[1].bank, 1);
-  EXPECT_TRUE(std::is_sorted(hits.begin(), hits.end(), [](const ToneHit& a, const ToneHit& b) {
-    return a.program != b.program ? a.program < b.program : a.bank < b.bank;
-  }));
 }
 
 // Runs every query through find and through the reference over lookup, for one map;
