@@ -20,10 +20,13 @@
 
 namespace tonalyx {
 namespace {
-template <typename Form>
-Form* Create(AppContext& ctx, std::vector<std::unique_ptr<QWidget>>& windows) {
-  auto form = std::make_unique<Form>(ctx);
+// Makes a window, registers it once its creation has run, and keeps it.
+template <typename Form, typename... Extra>
+Form* Create(AppContext& ctx, std::vector<std::unique_ptr<QWidget>>& windows,
+             Registered<Form>& slot, const Extra&... extra) {
+  auto form = std::make_unique<Form>(ctx, extra...);
   Form* raw = form.get();
+  slot.Set(raw);
   windows.push_back(std::move(form));
   return raw;
 }
@@ -31,22 +34,22 @@ Form* Create(AppContext& ctx, std::vector<std::unique_ptr<QWidget>>& windows) {
 
 FormSet::FormSet(AppContext& context) : ctx_(context) {
   Forms& f = ctx_.forms;
-  f.form1 = Create<TForm1>(ctx_, windows_);
-  f.form2 = Create<TForm2>(ctx_, windows_);
-  f.form3 = Create<TForm3>(ctx_, windows_);
-  f.form4 = Create<TForm4>(ctx_, windows_);
-  f.form5 = Create<TForm5>(ctx_, windows_);
-  f.form6 = Create<TForm6>(ctx_, windows_);
-  f.form7 = Create<TForm7>(ctx_, windows_);
-  f.form8 = Create<TForm8>(ctx_, windows_);
-  f.form9 = Create<TForm9>(ctx_, windows_);
-  f.form10 = Create<TForm10>(ctx_, windows_);
-  f.form11 = Create<TForm11>(ctx_, windows_);
-  f.form12 = Create<TForm12>(ctx_, windows_);
-  f.form13 = Create<TForm13>(ctx_, windows_);
+  Create(ctx_, windows_, f.form1);
+  TForm2* form2 = Create(ctx_, windows_, f.form2);
+  Create(ctx_, windows_, f.form3);
+  TForm4* form4 = Create(ctx_, windows_, f.form4);
+  Create(ctx_, windows_, f.form5);
+  Create(ctx_, windows_, f.form6);
+  Create(ctx_, windows_, f.form7);
+  Create(ctx_, windows_, f.form8);
+  Create(ctx_, windows_, f.form9);
+  Create(ctx_, windows_, f.form10);
+  Create(ctx_, windows_, f.form11);
+  Create(ctx_, windows_, f.form12);
+  Create(ctx_, windows_, f.form13);
 
-  QObject::connect(f.form2, &TForm2::SearchRequested, f.form2, [this] { OpenFinder(false); });
-  QObject::connect(f.form4, &TForm4::SearchRequested, f.form4, [this] { OpenFinder(true); });
+  QObject::connect(form2, &TForm2::SearchRequested, form2, [this] { OpenFinder(false); });
+  QObject::connect(form4, &TForm4::SearchRequested, form4, [this] { OpenFinder(true); });
 }
 
 void FormSet::OpenFinder(bool drums) {
@@ -60,9 +63,7 @@ void FormSet::OpenFinder(bool drums) {
         [](AppContext& ctx) { ReleaseDrumNote(ctx); },
     };
     // Made last, so deleted first, while the windows it plays through exist.
-    auto finder = std::make_unique<FinderWindow>(ctx_, auditions);
-    ctx_.forms.finder = finder.get();
-    windows_.push_back(std::move(finder));
+    Create(ctx_, windows_, ctx_.forms.finder, auditions);
   }
   ctx_.forms.finder->Open(drums);
 }

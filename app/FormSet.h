@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 class QWidget;
 

@@ -8,24 +8,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app/AuditionHold.h"
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
-#include "drum/TForm11.h"
-#include "drum/TForm4.h"
-#include "drum/TForm5.h"
 #include "midi/ShortMessage.h"
 #include "modules/ModuleTypeActions.h"
-#include "modules/TForm10.h"
 #include "modules/TForm3.h"
-#include "modules/TForm9.h"
-#include "search/FinderWindow.h"
 #include "settings/SettingsFile.h"
-#include "tone/TForm12.h"
-#include "tone/TForm2.h"
-#include "tone/TForm6.h"
-#include "tone/TForm7.h"
-#include "tone/TForm8.h"
+#include "ui/AuditionHold.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 namespace {
@@ -93,7 +82,7 @@ void TForm1::FormCreate() {
   std::string savedName;
   {
     const SettingsFile settings = SettingsFile::Open(ctx_.settingsPath);
-    ReadGeometry(*this, settings, "window", {127, 242, 159, 193});
+    ReadGeometry(*this, settings, WindowSection(1));
     selectedDevice_ = settings.ReadInteger("Dev", "Dev_num", 0);
     savedName = settings.ReadString("Dev", "drum", "none");
   }
@@ -120,19 +109,19 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Button1Click() {
-  ShowInFront(ctx_.forms.form2);
+  ShowInFront(ctx_.forms.form2.Window());
   StartModuleReset(ctx_);
   ctx_.tables.FillNameTables();
-  if (ctx_.forms.form2 != nullptr) ctx_.forms.form2->RefreshProgramCaptions();
+  ctx_.events.RefreshCaptions(Events::Caption::kProgram);
 }
 
 void TForm1::Button2Click() {
-  ShowInFront(ctx_.forms.form4);
+  ShowInFront(ctx_.forms.form4.Window());
   const int savedType = SettingsFile::Open(ctx_.settingsPath).ReadInteger("dev", "type", 0);
   if (ctx_.forms.form3 != nullptr) ctx_.forms.form3->RestoreSelection(savedType);
   StartModuleReset(ctx_);
   ctx_.tables.FillNameTables();
-  if (ctx_.forms.form4 != nullptr) ctx_.forms.form4->RefreshDrumCaptions();
+  ctx_.events.RefreshCaptions(Events::Caption::kDrum);
 }
 
 void TForm1::ComboBox1Change(int position) {
@@ -143,24 +132,17 @@ void TForm1::ComboBox1Change(int position) {
   if (!OpenWithRetries(ctx_.port, selectedDevice_, ctx_.sleepMs)) ShowMessage(kCannotOpen);
   ctx_.port.ResetPort();
   StartModuleReset(ctx_);
-  if (ctx_.forms.form4 != nullptr) ctx_.forms.form4->RefreshDrumCaptions();
-  if (ctx_.forms.form2 != nullptr) ctx_.forms.form2->RefreshProgramCaptions();
+  // Every module type refreshes here, GM2 included.
+  ctx_.events.RefreshCaptions(Events::Caption::kDrum | Events::Caption::kProgram);
   Wait(kDeviceChangeSettleWaitMs);
 }
 
-void TForm1::N2Click() { ShowIfHidden(ctx_.forms.form3); }
+void TForm1::N2Click() { ShowIfHidden(ctx_.forms.form3.Window()); }
 
 void TForm1::N3Click() {
-  switch (ctx_.state.ModuleType) {
-    case 0:
-      ShowIfHidden(ctx_.forms.form9);
-      break;
-    case 1:
-      ShowIfHidden(ctx_.forms.form10);
-      break;
-    default:
-      break;
-  }
+  // GM and GM2 have no tone maps.
+  if (ctx_.state.ModuleType == ModuleKind::kGs) ShowIfHidden(ctx_.forms.form9.Window());
+  if (ctx_.state.ModuleType == ModuleKind::kXg) ShowIfHidden(ctx_.forms.form10.Window());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -179,13 +161,15 @@ void TForm1::FormClose() {
   ctx_.port.ClosePort();
 
   SettingsFile settings = SettingsFile::Open(ctx_.settingsPath);
-  WriteGeometry(settings, "window", *this);
+  WriteGeometry(settings, WindowSection(1), *this);
   const Forms& f = ctx_.forms;
-  const QWidget* const others[] = {f.form2, f.form3, f.form4,  f.form5,  f.form6, f.form7,
-                                   f.form8, f.form9, f.form10, f.form11, f.form12};
+  const QWidget* const others[] = {f.form2.Window(),  f.form3.Window(), f.form4.Window(),
+                                   f.form5.Window(),  f.form6.Window(), f.form7.Window(),
+                                   f.form8.Window(),  f.form9.Window(), f.form10.Window(),
+                                   f.form11.Window(), f.form12.Window()};
   int number = 2;
   for (const QWidget* window : others) {
-    const std::string section = "Window" + std::to_string(number++);
+    const GeometrySection& section = WindowSection(number++);
     if (window != nullptr) WriteGeometry(settings, section, *window);
   }
   settings.WriteInteger("dev", "dev_num", selectedDevice_);
@@ -194,10 +178,10 @@ void TForm1::FormClose() {
                        position >= 0 && position < devices_.size()
                            ? devices_.names[static_cast<std::size_t>(position)]
                            : std::string());
-  settings.WriteInteger("dev", "type", f.form3 != nullptr ? f.form3->Selection() : 0);
+  settings.WriteInteger("dev", "type", StoredModuleType(ctx_.state.selected_type));
   // The finder is stored only when it was built; its section of an earlier
   // run stays as it was otherwise.
-  if (f.finder != nullptr) WriteGeometry(settings, FinderWindow::kSection, *f.finder);
+  if (f.finder.Window() != nullptr) WriteGeometry(settings, kFinderSection, *f.finder.Window());
   // A settings file that cannot be written keeps its previous contents; the
   // program ends all the same.
   settings.Store();

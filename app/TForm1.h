@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
-#include "app/AppContext.h"
-#include "app/DeviceOpening.h"
+#include "midi/DeviceOpening.h"
+#include "ui/AppContext.h"
 
 class QComboBox;
 class QPushButton;

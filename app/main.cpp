@@ -2,12 +2,14 @@
 #include <QMessageBox>
 #include <QThread>
 
-#include "app/AppContext.h"
 #include "app/FormSet.h"
 #include "app/StopSignals.h"
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
+#include "midi/SynthBackend.h"
 #include "settings/SettingsFile.h"
+#include "settings/SoundfontSetting.h"
+#include "ui/AppContext.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -19,7 +21,9 @@ int main(int argc, char* argv[]) {
 
   const auto settingsPath =
       tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString());
-  auto backend = tonalyx::CreateOutputBackend(settingsPath);
+  auto backend = tonalyx::CreateOutputBackend([settingsPath] {
+    return tonalyx::SoundfontSetting(settingsPath, tonalyx::kSystemSoundfont);
+  });
   tonalyx::AppContext context(*backend, settingsPath);
   context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   context.showMessage = [](const std::string& text) {

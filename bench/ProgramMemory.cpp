@@ -21,11 +21,13 @@
 #include <fstream>
 #include <string>
 
-#include "app/AppContext.h"
 #include "app/FormSet.h"
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
+#include "midi/SynthBackend.h"
+#include "settings/SoundfontSetting.h"
 #include "tone/TForm2.h"
+#include "ui/AppContext.h"
 
 namespace {
 
@@ -56,7 +58,8 @@ int main(int argc, char** argv) {
 
   QTemporaryDir dir;
   const std::string settings = (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString();
-  auto backend = tonalyx::CreateOutputBackend(settings);
+  auto backend = tonalyx::CreateOutputBackend(
+      [settings] { return tonalyx::SoundfontSetting(settings, tonalyx::kSystemSoundfont); });
   const int synth = backend->DeviceCount() - 1;  // the built-in synth comes last
   std::ofstream(settings) << "[Dev]\nDev_num=" << synth << "\ndrum=" << *backend->DeviceName(synth)
                           << "\n";

@@ -24,7 +24,6 @@ using Clock = std::chrono::steady_clock;
 
 SynthBackend::Options Options(SynthBackend::Output output) {
   SynthBackend::Options options;
-  options.settingsPath = "/nonexistent/tonalyx-bench.ini";
   options.output = output;
   return options;
 }

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <new>
 
+#include "audition/ControllerMessages.h"
+#include "audition/ToneSequence.h"
 #include "midi/MidiPort.h"
-#include "tone/ControllerMessages.h"
-#include "tone/ToneSequence.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -46,7 +46,7 @@ class SinkBackend : public MidiBackend {
   std::uint64_t sum_ = 0;
 };
 
-void PressAndRelease(benchmark::State& state, std::uint8_t moduleType) {
+void PressAndRelease(benchmark::State& state, ModuleKind moduleType) {
   SinkBackend backend;
   MidiPort port(backend);
   port.OpenPort(0);
@@ -64,8 +64,8 @@ void PressAndRelease(benchmark::State& state, std::uint8_t moduleType) {
       static_cast<double>(allocations.load() - before), benchmark::Counter::kAvgIterations);
 }
 
-void BM_GsPressAndRelease(benchmark::State& state) { PressAndRelease(state, 0); }
-void BM_XgPressAndRelease(benchmark::State& state) { PressAndRelease(state, 1); }
+void BM_GsPressAndRelease(benchmark::State& state) { PressAndRelease(state, ModuleKind::kGs); }
+void BM_XgPressAndRelease(benchmark::State& state) { PressAndRelease(state, ModuleKind::kXg); }
 BENCHMARK(BM_GsPressAndRelease);
 BENCHMARK(BM_XgPressAndRelease);
 

@@ -14,11 +14,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/AppContext.h"
 #include "app/FormSet.h"
-#include "midi/RecordingBackend.h"
+#include "support/RecordingBackend.h"
 #include "tone/TForm2.h"
 #include "tone/TForm6.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 
-// Plays DrumNote of DrumKit on channel 10 with the controller window's values
-// as they stand at this moment.
+// Plays DrumNote of DrumKit on channel 10 with the controller values as they
+// stand at this moment.
 void PlayDrumNote(AppContext& ctx);
 // Ends DrumNote: 99 DrumNote 00.
 void ReleaseDrumNote(AppContext& ctx);

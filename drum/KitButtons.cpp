@@ -1,7 +1,6 @@
 #include "drum/KitButtons.h"
 
-#include "app/UiLook.h"
-#include "drum/TForm4.h"
+#include "ui/UiLook.h"
 
 namespace tonalyx {
 namespace {
@@ -33,7 +32,7 @@ std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitB
 
 void SelectDrumKit(AppContext& ctx, int kit) {
   ctx.state.DrumKit = kit;
-  if (ctx.forms.form4 != nullptr) ctx.forms.form4->RefreshDrumCaptions();
+  ctx.events.RefreshCaptions(Events::Caption::kDrum);
 }
 
 }  // namespace tonalyx

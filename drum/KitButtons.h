@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 
@@ -24,8 +24,8 @@ struct KitButtonPlace {
 std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonPlace> places,
                                            std::string_view (*kitName)(int kit), AppContext& ctx);
 
-// What every kit button does: DrumKit := kit, then the drum note window
-// re-captions its buttons. Nothing is sent; the kit reaches the module with
+// What every kit button does: DrumKit := kit, then the drum captions are
+// refreshed. Nothing is sent; the kit reaches the module with
 // the next note press.
 void SelectDrumKit(AppContext& ctx, int kit);
 

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/UiLook.h"
+#include "ui/UiLook.h"
 
 namespace tonalyx {
 

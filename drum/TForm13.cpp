@@ -1,8 +1,8 @@
 #include "drum/TForm13.h"
 
-#include "app/UiLook.h"
 #include "drum/KitButtons.h"
 #include "tables/KitNames.h"
+#include "ui/UiLook.h"
 
 namespace tonalyx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 

@@ -4,14 +4,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/AuditionButton.h"
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
 #include "drum/DrumAudition.h"
 #include "drum/TForm13.h"
 #include "drum/TForm5.h"
-#include "modules/TForm3.h"
-#include "tone/TForm7.h"
+#include "ui/AuditionButton.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 namespace {
@@ -52,7 +50,9 @@ TForm4::TForm4(AppContext& context) : ctx_(context) {
   CreateNoteNameLabels(*client);
   CreateNoteButtons(*client);
 
-  ReadGeometry(*this, ctx_.settingsPath, "Window4", {608, 929, 88, 326});
+  ReadGeometry(*this, ctx_.settingsPath, WindowSection(4));
+
+  ctx_.events.WhenStale(Events::Caption::kDrum, this, [this] { RefreshDrumCaptions(); });
 }
 
 void TForm4::CreateMenu() {
@@ -124,30 +124,23 @@ void TForm4::NoteMouseUp(int) { ReleaseDrumNote(ctx_); }
 
 void TForm4::N1Click() {
   // Like the captions, the kit window follows the module type window's
-  // selection; with nothing selected there is no kit window to open.
-  const int type = ctx_.forms.form3 != nullptr ? ctx_.forms.form3->Selection() : -1;
-  switch (type) {
-    case 0:
-      ShowInFront(ctx_.forms.form5);
-      break;
-    case 1:
-      ShowInFront(ctx_.forms.form13);
-      break;
-    default:  // GM, GM2 and no selection have no kit window.
-      break;
-  }
+  // selection; GM, GM2 and no selection have no kit window to open.
+  const std::optional<ModuleKind> type = ctx_.state.selected_type;
+  if (type == ModuleKind::kGs) ShowInFront(ctx_.forms.form5.Window());
+  if (type == ModuleKind::kXg) ShowInFront(ctx_.forms.form13.Window());
 }
 
-void TForm4::N2Click() { ShowInFront(ctx_.forms.form7); }
+void TForm4::N2Click() { ShowInFront(ctx_.forms.form7.Window()); }
 
 void TForm4::RefreshDrumCaptions() {
-  const int type = ctx_.forms.form3 != nullptr ? ctx_.forms.form3->Selection() : -1;
-  if (type != 0 && type != 1) return;
+  const std::optional<ModuleKind> type = ctx_.state.selected_type;
+  if (!type || !HasNamedSounds(*type)) return;
+  const bool gs = type == ModuleKind::kGs;
   const int kit = ctx_.state.DrumKit;
   const int map = ctx_.state.MapIndex;
   for (int note = 0; note < kNoteCount; ++note) {
     const std::string_view name =
-        type == 0 ? ctx_.tables.GsDrum(kit, note, map) : ctx_.tables.XgDrum(kit, note);
+        gs ? ctx_.tables.GsDrum(kit, note, map) : ctx_.tables.XgDrum(kit, note);
     buttons_[static_cast<std::size_t>(note)]->setText(CaptionText(name));
   }
 }

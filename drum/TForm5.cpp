@@ -1,9 +1,9 @@
 #include "drum/TForm5.h"
 
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
 #include "drum/KitButtons.h"
 #include "tables/KitNames.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 namespace {
@@ -25,7 +25,7 @@ TForm5::TForm5(AppContext& context) : ctx_(context) {
   setWindowTitle(QStringLiteral("Rhytmalo Program Number"));
   ApplyDesignFont(*this);
   CreateKitButtons(*this, kGsKits, GsKitName, ctx_);
-  ReadGeometry(*this, ctx_.settingsPath, "Window5", {219, 445, 71, 460});
+  ReadGeometry(*this, ctx_.settingsPath, WindowSection(5));
 }
 
 }  // namespace tonalyx

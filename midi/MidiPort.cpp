@@ -32,6 +32,6 @@ void MidiPort::SendSysEx(std::span<const std::uint8_t> bytes) {
   if (open_ && !bytes.empty()) backend_.SendSysEx(bytes);
 }
 
-void MidiPort::SendModuleReset(int moduleType) { SendSysEx(ModuleResetMessage(moduleType)); }
+void MidiPort::SendModuleReset(ModuleKind type) { SendSysEx(ModuleResetMessage(type)); }
 
 }  // namespace tonalyx

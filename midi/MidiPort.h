@@ -4,6 +4,7 @@
 #include <span>
 
 #include "midi/MidiBackend.h"
+#include "midi/ModuleKind.h"
 
 namespace tonalyx {
 
@@ -21,7 +22,7 @@ class MidiPort {
   void SendShort(std::uint32_t message);
   void SendSysEx(std::span<const std::uint8_t> bytes);
   // GS Reset, XG System On or GM System On by module type; GM2 sends nothing.
-  void SendModuleReset(int moduleType);
+  void SendModuleReset(ModuleKind type);
 
   bool IsOpen() const { return open_; }
   MidiBackend& Backend() { return backend_; }

@@ -6,9 +6,9 @@
 
 namespace tonalyx {
 
-std::unique_ptr<MidiBackend> CreateOutputBackend(const std::filesystem::path& settingsPath) {
+std::unique_ptr<MidiBackend> CreateOutputBackend(std::function<std::filesystem::path()> soundfont) {
   SynthBackend::Options synth;
-  synth.settingsPath = settingsPath;
+  synth.soundfont = std::move(soundfont);
   return std::make_unique<CombinedBackend>(CreateSystemMidiBackend(),
                                            std::make_unique<SynthBackend>(std::move(synth)));
 }

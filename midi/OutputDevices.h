@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "midi/MidiBackend.h"
@@ -9,7 +10,8 @@ namespace tonalyx {
 
 // Every MIDI output the program offers: the platform's devices in their own
 // order, then the built-in synth. With no platform device the synth is the
-// first entry, so a first run opens it and sounds at once.
-std::unique_ptr<MidiBackend> CreateOutputBackend(const std::filesystem::path& settingsPath);
+// first entry, so a first run opens it and sounds at once. The synth asks
+// `soundfont` for its soundfont each time it opens.
+std::unique_ptr<MidiBackend> CreateOutputBackend(std::function<std::filesystem::path()> soundfont);
 
 }  // namespace tonalyx

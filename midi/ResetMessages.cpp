@@ -2,17 +2,18 @@
 
 namespace tonalyx {
 
-std::span<const std::uint8_t> ModuleResetMessage(int moduleType) {
-  switch (moduleType) {
-    case 0:
+std::span<const std::uint8_t> ModuleResetMessage(ModuleKind type) {
+  switch (type) {
+    case ModuleKind::kGs:
       return GsReset;
-    case 1:
+    case ModuleKind::kXg:
       return XgSystemOn;
-    case 2:
+    case ModuleKind::kGm:
       return GmSystemOn;
-    default:
-      return {};
+    case ModuleKind::kGm2:
+      break;
   }
+  return {};
 }
 
 }  // namespace tonalyx

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "midi/ModuleKind.h"
+
 namespace tonalyx {
 
 // The module reset messages, complete from F0 to F7. They live for the whole
@@ -14,8 +16,8 @@ inline constexpr std::array<std::uint8_t, 11> GsReset = {0xF0, 0x41, 0x10, 0x42,
 inline constexpr std::array<std::uint8_t, 9> XgSystemOn = {0xF0, 0x43, 0x10, 0x4C, 0x00,
                                                            0x00, 0x7E, 0x00, 0xF7};
 
-// The reset message for a module type (0 GS, 1 XG, 2 GM); GM2 and anything else
+// The reset message of a module type; GM2 (and a value that names no type)
 // has none and gives an empty span.
-std::span<const std::uint8_t> ModuleResetMessage(int moduleType);
+std::span<const std::uint8_t> ModuleResetMessage(ModuleKind type);
 
 }  // namespace tonalyx

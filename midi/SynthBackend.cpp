@@ -9,8 +9,6 @@
 #include <string_view>
 #include <utility>
 
-#include "settings/SettingsFile.h"
-
 #if defined(TONALYX_HAVE_ALSA)
 #include <alsa/asoundlib.h>
 #endif
@@ -112,13 +110,7 @@ std::optional<std::string> SynthBackend::DeviceName(int id) {
 }
 
 std::filesystem::path SynthBackend::ChosenSoundfont() const {
-  const std::string named =
-      SettingsFile::Open(options_.settingsPath).ReadString("synth", "soundfont", "");
-  if (named.empty()) return options_.defaultSoundfont;
-  // A relative name is taken from the settings file's folder, not from
-  // wherever the program happened to be started.
-  const std::filesystem::path path(named);
-  return path.is_relative() ? options_.settingsPath.parent_path() / path : path;
+  return options_.soundfont ? options_.soundfont() : std::filesystem::path(kSystemSoundfont);
 }
 
 bool SynthBackend::Open(int id) {

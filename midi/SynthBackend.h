@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -42,11 +43,9 @@ class SynthBackend : public MidiBackend {
   static constexpr int kOfflineSampleRate = 44100;
 
   struct Options {
-    // Settings file whose section "synth", key "soundfont" may name the
-    // soundfont (relative to the file's folder); read on every open.
-    std::filesystem::path settingsPath;
-    // The soundfont used when the settings file names none.
-    std::filesystem::path defaultSoundfont = kSystemSoundfont;
+    // Asked for the soundfont on every open, so a new choice takes effect at
+    // the next open; without it, the system's General MIDI soundfont.
+    std::function<std::filesystem::path()> soundfont;
     Output output = Output::kAudioDriver;
     // FluidSynth audio drivers tried in order; empty means the platform's
     // usual list. A JACK driver is only tried while a JACK server runs.

@@ -1,45 +1,25 @@
 #include "modules/ModuleTypeActions.h"
 
-#include <QString>
-
-#include "drum/TForm4.h"
-#include "modules/TForm3.h"
-#include "tone/TForm2.h"
-#include "tone/TForm8.h"
-
 namespace tonalyx {
 namespace {
-// XG modules name middle C "C3"; the others call it "C4".
-QString MiddleCLabel(int moduleType) {
-  return moduleType == 1 ? QStringLiteral("C3") : QStringLiteral("C4");
-}
-
-// Bank select and the controller window only mean something for GS and XG.
-bool TypeMenusEnabled(int moduleType) { return moduleType == 0 || moduleType == 1; }
-
-// Sets ModuleType and the keyboard label for a selected item; -1 when no item
-// is selected, and then nothing is changed.
-int TakeSelection(AppContext& ctx) {
-  const int selection = ctx.forms.form3 ? ctx.forms.form3->Selection() : -1;
-  if (selection < 0) return -1;
-  ctx.state.ModuleType = static_cast<std::uint8_t>(selection);
-  if (ctx.forms.form8) ctx.forms.form8->SetMiddleCLabel(MiddleCLabel(selection));
-  return selection;
+// Sets ModuleType from the module type window's selection and announces it;
+// false, changing nothing, when no item is selected.
+bool TakeSelection(AppContext& ctx) {
+  if (!ctx.state.selected_type) return false;
+  ctx.state.ModuleType = *ctx.state.selected_type;
+  emit ctx.events.ModuleTypeApplied(ctx.state.ModuleType);
+  return true;
 }
 }  // namespace
 
 void ApplyModuleType(AppContext& ctx) {
-  const int selection = TakeSelection(ctx);
-  if (selection < 0) return;
-  if (ctx.forms.form2) ctx.forms.form2->SetTypeMenusEnabled(TypeMenusEnabled(selection));
-  if (ctx.forms.form4) ctx.forms.form4->RefreshDrumCaptions();
-  if (ctx.forms.form2) ctx.forms.form2->RefreshProgramCaptions();
+  if (!TakeSelection(ctx)) return;
+  ctx.events.RefreshCaptions(Events::Caption::kDrum | Events::Caption::kProgram);
 }
 
 void StartModuleReset(AppContext& ctx) {
-  const int selection = TakeSelection(ctx);
-  if (selection < 0) return;
-  ctx.port.SendModuleReset(selection);
+  if (!TakeSelection(ctx)) return;
+  ctx.port.SendModuleReset(ctx.state.ModuleType);
 }
 
 }  // namespace tonalyx

@@ -1,11 +1,10 @@
 #include "modules/TForm10.h"
 
-#include <QCloseEvent>
 #include <array>
 
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
 #include "modules/MapChoice.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 
@@ -18,18 +17,13 @@ TForm10::TForm10(AppContext& context) : ctx_(context) {
       QStringLiteral("MU100 Extension"),       QStringLiteral("MU90  Extension"),
       QStringLiteral("MU80  Extension"),       QStringLiteral("XG")};
   BuildMapChoice(*this, captions, [this](int number) { RadioButtonClick(number); });
-  ReadGeometry(*this, ctx_.settingsPath, "Window10", {215, 258, 107, 489});
+  ReadGeometry(*this, ctx_.settingsPath, WindowSection(10));
 }
 
 void TForm10::RadioButtonClick(int number) {
   // RadioButton1 .. RadioButton6 stand for XgMapIndex 0 .. 5. The captions
   // follow at their next refresh; nothing is refreshed or sent now.
   ctx_.state.XgMapIndex = number - 1;
-}
-
-void TForm10::closeEvent(QCloseEvent* event) {
-  event->ignore();
-  hide();
 }
 
 }  // namespace tonalyx

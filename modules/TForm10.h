@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 
@@ -13,9 +13,6 @@ class TForm10 : public QWidget {
 
  public:
   explicit TForm10(AppContext& context);
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   // RadioButton1Click .. RadioButton6Click: the button numbered `number` has

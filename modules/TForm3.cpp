@@ -2,18 +2,14 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
 
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
 #include "modules/ModuleTypeActions.h"
-#include "tone/TForm2.h"
-#include "tone/TForm6.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 
@@ -28,15 +24,23 @@ TForm3::TForm3(AppContext& context) : ctx_(context) {
   items_ = new QButtonGroup(RadioGroup1_);
   items_->setObjectName(QStringLiteral("RadioGroup1"));
   items_->setExclusive(true);
-  const QString captions[] = {QStringLiteral("GS"), QStringLiteral("XG"), QStringLiteral("GM"),
-                              QStringLiteral("GM2(未実装）")};
-  for (int id = 0; id < 4; ++id) {
-    auto* item = new QRadioButton(captions[id], RadioGroup1_);
+  // Each item's id is the value of its module type.
+  const struct {
+    ModuleKind type;
+    QString caption;
+  } items[] = {{ModuleKind::kGs, QStringLiteral("GS")},
+               {ModuleKind::kXg, QStringLiteral("XG")},
+               {ModuleKind::kGm, QStringLiteral("GM")},
+               {ModuleKind::kGm2, QStringLiteral("GM2(未実装）")}};
+  for (const auto& [type, caption] : items) {
+    const int id = static_cast<int>(type);
+    auto* item = new QRadioButton(caption, RadioGroup1_);
     item->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(id));
     item->setGeometry(10, 20 + 20 * id, 115, 18);
     items_->addButton(item, id);
   }
-  items_->button(0)->setChecked(true);
+  items_->button(static_cast<int>(ModuleKind::kGs))->setChecked(true);
+  ctx_.state.selected_type = Selection();
   // Only the item that becomes selected acts; clicking the selected item
   // toggles nothing and so runs nothing.
   connect(items_, &QButtonGroup::idToggled, this, &TForm3::RadioGroup1Click);
@@ -50,16 +54,17 @@ TForm3::TForm3(AppContext& context) : ctx_(context) {
   Label1_->setObjectName(QStringLiteral("Label1"));
   Label1_->setGeometry(8, 150, 135, 14);
 
-  ReadGeometry(*this, ctx_.settingsPath, "Window3", {172, 151, 107, 192});
+  ReadGeometry(*this, ctx_.settingsPath, WindowSection(3));
 }
 
-int TForm3::Selection() const { return items_->checkedId(); }
+std::optional<ModuleKind> TForm3::Selection() const {
+  return ModuleTypeFromStored(items_->checkedId());
+}
 
 void TForm3::RestoreSelection(int savedType) {
-  const int selection = std::clamp(savedType, -1, 3);
-  if (selection >= 0) {
+  if (const std::optional<ModuleKind> type = ModuleTypeFromStored(savedType)) {
     // A different item emits idToggled and so is applied like a user choice.
-    items_->button(selection)->setChecked(true);
+    items_->button(static_cast<int>(*type))->setChecked(true);
     return;
   }
   // An exclusive group never lets its checked button go; lift that briefly.
@@ -71,19 +76,15 @@ void TForm3::RestoreSelection(int savedType) {
 }
 
 void TForm3::RadioGroup1Click(int, bool checked) {
+  // Both the item let go and the item taken report here; the state follows
+  // the group either way, and only the item taken is a choice.
+  ctx_.state.selected_type = Selection();
   if (checked) ApplyModuleType(ctx_);
 }
 
 void TForm3::Button1Click() {
   StartModuleReset(ctx_);
-  if (ctx_.forms.form2) ctx_.forms.form2->RefreshProgramCaptions();
-  if (ctx_.forms.form6) ctx_.forms.form6->RefreshBankCaptions();
-  hide();
-}
-
-void TForm3::closeEvent(QCloseEvent* event) {
-  // The close box only hides the window: no reset.
-  event->ignore();
+  ctx_.events.RefreshCaptions(Events::Caption::kProgram | Events::Caption::kBank);
   hide();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -19,15 +20,13 @@ class TForm3 : public QWidget {
 
  public:
   explicit TForm3(AppContext& context);
-  // The selected item of RadioGroup1: 0 GS, 1 XG, 2 GM, 3 GM2, -1 none.
-  int Selection() const;
+  // The selected item of RadioGroup1; empty when none is selected. The
+  // shared state's selected_type follows it.
+  std::optional<ModuleKind> Selection() const;
   // Puts a saved module type into the selection, clamped to -1..3. Selecting
   // a different item has the full effect of the user choosing it; -1 clears
   // the selection and has no other effect.
   void RestoreSelection(int savedType);
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void RadioGroup1Click(int id, bool checked);

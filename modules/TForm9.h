@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 
@@ -13,9 +13,6 @@ class TForm9 : public QWidget {
 
  public:
   explicit TForm9(AppContext& context);
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   // RadioButton1Click .. RadioButton5Click: the button numbered `number` has

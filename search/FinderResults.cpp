@@ -23,8 +23,8 @@ QString NoteName(int note) {
 
 SearchScope SearchScope::Current(const SharedState& state, bool drums) {
   SearchScope scope{state.ModuleType, 0, drums};
-  if (state.ModuleType == 0) scope.map = state.MapIndex;
-  if (state.ModuleType == 1 && !drums) scope.map = state.XgMapIndex;
+  if (state.ModuleType == ModuleKind::kGs) scope.map = state.MapIndex;
+  if (state.ModuleType == ModuleKind::kXg && !drums) scope.map = state.XgMapIndex;
   return scope;
 }
 
@@ -35,7 +35,7 @@ void FinderResults::Search(const NameTables& tables, const SearchScope& scope,
   words_.Assign(text);
   tones_.clear();
   drums_.clear();
-  const bool gs = scope.moduleType == 0;
+  const bool gs = scope.module_type == ModuleKind::kGs;
   if (scope.HasNames() && scope.drums) {
     if (gs)
       FindGsDrums(tables, scope.map, words_, drums_);
@@ -79,7 +79,8 @@ QString FinderResults::ToneText(const ToneHit& hit, int column) const {
 QString FinderResults::DrumText(const DrumHit& hit, int column) const {
   switch (column) {
     case 0: {
-      const std::string_view kit = scope_.moduleType == 0 ? GsKitName(hit.kit) : XgKitName(hit.kit);
+      const std::string_view kit =
+          scope_.module_type == ModuleKind::kGs ? GsKitName(hit.kit) : XgKitName(hit.kit);
       return QStringLiteral("%1 %2").arg(hit.kit).arg(Latin1(kit)).trimmed();
     }
     case 1:

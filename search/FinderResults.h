@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <cstdint>
 #include <string_view>
 #include <vector>
 
-#include "app/SharedState.h"
+#include "audition/SharedState.h"
 #include "tables/NameSearch.h"
 
 namespace tonalyx {
@@ -14,14 +13,14 @@ namespace tonalyx {
 // names the sounds (GS: MapIndex; XG tones: XgMapIndex; XG drums have no map,
 // 0) and whether drum sounds or tones are wanted.
 struct SearchScope {
-  std::uint8_t moduleType = 0;
+  ModuleKind module_type = ModuleKind::kGs;
   int map = 0;
   bool drums = false;
 
   // The scope that the shared state selects now.
   static SearchScope Current(const SharedState& state, bool drums);
   // GS and XG name their sounds; GM and GM2 have no names to search.
-  bool HasNames() const { return moduleType == 0 || moduleType == 1; }
+  bool HasNames() const { return HasNamedSounds(module_type); }
   bool operator==(const SearchScope&) const = default;
 };
 

@@ -9,16 +9,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
 #include "search/ResultList.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 namespace {
-constexpr WindowGeometry kDefaultGeometry{420, 480, 140, 620};
-
-QString TypeName(std::uint8_t moduleType) {
-  return moduleType == 2 ? QStringLiteral("GM") : QStringLiteral("GM2");
+// The name of a module type without names to search.
+QString TypeName(ModuleKind type) {
+  return type == ModuleKind::kGm ? QStringLiteral("GM") : QStringLiteral("GM2");
 }
 }  // namespace
 
@@ -59,7 +58,7 @@ FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions
   connect(Edit1_, &QLineEdit::textChanged, this, &FinderWindow::Search);
   connect(RadioButton2_, &QRadioButton::toggled, this, &FinderWindow::Search);
 
-  ReadGeometry(*this, ctx_.settingsPath, kSection, kDefaultGeometry);
+  ReadGeometry(*this, ctx_.settingsPath, kFinderSection);
   Search();
 }
 
@@ -90,7 +89,7 @@ void FinderWindow::Search() {
   const int rows = results_->rowCount();
   if (!scope.HasNames()) {
     Label1_->setText(
-        QStringLiteral("%1 には検索できる名前がありません").arg(TypeName(scope.moduleType)));
+        QStringLiteral("%1 には検索できる名前がありません").arg(TypeName(scope.module_type)));
   } else if (text.trimmed().isEmpty()) {
     Label1_->clear();
   } else {

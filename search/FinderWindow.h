@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "app/AppContext.h"
 #include "search/FinderResults.h"
+#include "ui/AppContext.h"
 
 class QLabel;
 class QLineEdit;
@@ -30,8 +30,6 @@ class FinderWindow : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr const char* kSection = "Finder";
-
   FinderWindow(AppContext& context, const FinderAuditions& auditions);
   ~FinderWindow() override;
   // Shows the window in front, searching tones or drum sounds, with the

@@ -3,7 +3,7 @@
 #include <QTreeView>
 #include <functional>
 
-#include "app/AuditionHold.h"
+#include "ui/AuditionHold.h"
 
 namespace tonalyx {
 

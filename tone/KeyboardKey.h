@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/AuditionHold.h"
+#include "ui/AuditionHold.h"
 
 namespace tonalyx {
 

@@ -2,20 +2,15 @@
 
 #include <QLabel>
 
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
-namespace {
-constexpr WindowGeometry kDefaultGeometry{93, 290, 112, 506};
-}  // namespace
 
 TForm12::TForm12(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm12"));
   setWindowTitle(QStringLiteral("情報"));
   ApplyDesignFont(*this);
-  move(607, 163);
-  resize(290, 93);
 
   struct LabelDesign {
     int left;
@@ -33,10 +28,11 @@ TForm12::TForm12(AppContext& context) : ctx_(context) {
     label->adjustSize();
     labels_[i] = label;
   }
+  connect(&ctx_.events, &Events::TonePlayed, this, &TForm12::ShowTone);
   FormCreate();
 }
 
-void TForm12::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, "Window12", kDefaultGeometry); }
+void TForm12::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, WindowSection(12)); }
 
 void TForm12::ShowTone(int program, int bank, std::string_view name) {
   SetText(*labels_[1], QString::number(program));

@@ -4,14 +4,14 @@
 #include <array>
 #include <string_view>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 class QLabel;
 
 namespace tonalyx {
 
 // The tone information window: program number, bank and name of the last GS
-// tone played. Only the tone audition writes it.
+// tone played, as the tone audition announces it.
 class TForm12 : public QWidget {
   Q_OBJECT
 

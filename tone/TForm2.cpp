@@ -6,16 +6,15 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/AuditionButton.h"
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
-#include "modules/TForm3.h"
 #include "settings/SettingsFile.h"
 #include "tone/TForm12.h"
 #include "tone/TForm6.h"
 #include "tone/TForm7.h"
 #include "tone/TForm8.h"
 #include "tone/ToneButtonGrid.h"
+#include "ui/AuditionButton.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 TForm2::TForm2(AppContext& context) : ctx_(context) {
@@ -39,28 +38,33 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
     return item;
   };
   MSB1_ = addItem("MSB1", QStringLiteral("バンクセレクトMSB"),
-                  [](const Forms& f) -> QWidget* { return f.form6; });
-  N1_ = addItem("N1", QStringLiteral("エフェクト"),
-                [](const Forms& f) -> QWidget* { return f.form7; });
-  addItem("N2", QStringLiteral("鍵盤"), [](const Forms& f) -> QWidget* { return f.form8; });
-  addItem("N3", QStringLiteral("情報"), [](const Forms& f) -> QWidget* { return f.form12; });
+                  [](const Forms& f) { return f.form6.Window(); });
+  N1_ =
+      addItem("N1", QStringLiteral("エフェクト"), [](const Forms& f) { return f.form7.Window(); });
+  addItem("N2", QStringLiteral("鍵盤"), [](const Forms& f) { return f.form8.Window(); });
+  addItem("N3", QStringLiteral("情報"), [](const Forms& f) { return f.form12.Window(); });
   QAction* n4 = window1->addAction(QStringLiteral("音色検索"));
   n4->setObjectName(QStringLiteral("N4"));
   connect(n4, &QAction::triggered, this, &TForm2::SearchRequested);
 
-  ReadGeometry(*this, ctx_.settingsPath, "Window2", {579, 731, 131, 593});
+  ReadGeometry(*this, ctx_.settingsPath, WindowSection(2));
+
+  ctx_.events.WhenStale(Events::Caption::kProgram, this, [this] { RefreshProgramCaptions(); });
+  // Bank select and the controller window only mean something for GS and XG.
+  connect(&ctx_.events, &Events::ModuleTypeApplied, this,
+          [this](ModuleKind type) { SetTypeMenusEnabled(HasNamedSounds(type)); });
 }
 
 void TForm2::RefreshProgramCaptions() {
-  const int selection = ctx_.forms.form3 ? ctx_.forms.form3->Selection() : -1;
+  const std::optional<ModuleKind> type = ctx_.state.selected_type;
   const int bank = ctx_.state.CurrentBank;
-  if (selection == 0) {
+  if (type == ModuleKind::kGs) {
     // The GS table is indexed by program value + 1, which is n.
     const int map = ctx_.state.MapIndex;
     for (int n = 1; n <= 128; ++n)
       buttons_[static_cast<std::size_t>(n - 1)]->setText(
           CaptionText(ctx_.tables.GsTone(n, bank, map)));
-  } else if (selection == 1) {
+  } else if (type == ModuleKind::kXg) {
     const int map = ctx_.state.XgMapIndex;
     for (int n = 1; n <= 128; ++n)
       buttons_[static_cast<std::size_t>(n - 1)]->setText(
@@ -76,7 +80,7 @@ void TForm2::SetTypeMenusEnabled(bool enabled) {
 
 void TForm2::StoreGeometry() const {
   SettingsFile settings = SettingsFile::Open(ctx_.settingsPath);
-  WriteGeometry(settings, "Window2", *this);
+  WriteGeometry(settings, WindowSection(2), *this);
   settings.Store();
 }
 

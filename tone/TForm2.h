@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <array>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 class QAction;
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 
@@ -20,9 +20,6 @@ class TForm6 : public QWidget {
   // Captions the 128 bank buttons with the names of CurrentProgram for the
   // module type selected in the module type window (GS or XG).
   void RefreshBankCaptions();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   AppContext& ctx_;

@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
-#include "tone/ControllerMessages.h"
+#include "audition/ControllerMessages.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 namespace {
@@ -35,16 +35,12 @@ constexpr int kLabelTop = 8;
 constexpr int kBarTop = 24;
 constexpr int kBarWidth = 153;
 constexpr int kBarHeight = 17;
-
-constexpr WindowGeometry kDefaultGeometry{206, 445, 79, 483};
 }  // namespace
 
 TForm7::TForm7(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm7"));
   setWindowTitle(QStringLiteral("エフェクト"));
   ApplyDesignFont(*this);
-  move(750, 107);
-  resize(445, 423);
 
   for (int row = 1; row <= kRows; ++row) {
     const RowDesign& design = kRowDesigns[row - 1];
@@ -74,12 +70,15 @@ TForm7::TForm7(AppContext& context) : ctx_(context) {
     valueLabels_[row - 1] = value;
     scrollBars_[row - 1] = bar;
   }
+  ctx_.state.controllers = Values();
   FormCreate();
 }
 
-void TForm7::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, "Window7", kDefaultGeometry); }
+void TForm7::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, WindowSection(7)); }
 
 void TForm7::ScrollBarChange(int row) {
+  // The auditions play with the values of the state, never with the bars.
+  ctx_.state.controllers = Values();
   const int position = scrollBars_[row - 1]->value();
   QLabel* value = valueLabels_[row - 1];
   value->setText(QString::number(position));

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <array>
 
-#include "app/AppContext.h"
-#include "tone/ControllerValues.h"
+#include "audition/ControllerValues.h"
+#include "ui/AppContext.h"
 
 class QLabel;
 class QScrollBar;
@@ -14,8 +14,8 @@ namespace tonalyx {
 // The controller window: eight bars (velocity, modulation, reverb, chorus,
 // delay, pan, pitch bend, bend sensitivity), each with a caption label that
 // restores the bar's default when clicked and a label showing its value.
-// Moving a bar sends its controller at once; the auditions read the bars when
-// a note is played.
+// Moving a bar sends its controller at once and keeps the shared state's
+// controller values current, which the auditions play with.
 class TForm7 : public QWidget {
   Q_OBJECT
 

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QPalette>
 
-#include "app/UiLook.h"
-#include "app/WindowGeometry.h"
 #include "tone/KeyboardKey.h"
 #include "tone/ToneAudition.h"
+#include "ui/UiLook.h"
+#include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 namespace {
@@ -41,15 +41,16 @@ constexpr int WhiteIndex(int whiteNote) {
 // F sharp, G sharp and A sharp of the lowest octave, which stand 11 right.
 constexpr int BlackOffset(int note) { return (note == 6 || note == 8 || note == 10) ? 11 : 10; }
 
-constexpr WindowGeometry kDefaultGeometry{140, 1029, 167, 554};
+// XG modules name middle C "C3"; the others call it "C4".
+QString MiddleCLabel(ModuleKind type) {
+  return type == ModuleKind::kXg ? QStringLiteral("C3") : QStringLiteral("C4");
+}
 }  // namespace
 
 TForm8::TForm8(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm8"));
   setWindowTitle(QStringLiteral("鍵盤"));
   ApplyDesignFont(*this);
-  move(554, 167);
-  resize(1029, 140);
 
   for (int note = 0; note < kKeys; ++note) {
     const bool black = IsBlack(note);
@@ -84,11 +85,13 @@ TForm8::TForm8(AppContext& context) : ctx_(context) {
   palette.setColor(QPalette::WindowText, Qt::black);
   label1_->setPalette(palette);
   label1_->raise();
+  connect(&ctx_.events, &Events::ModuleTypeApplied, this,
+          [this](ModuleKind type) { SetMiddleCLabel(MiddleCLabel(type)); });
 
   FormCreate();
 }
 
-void TForm8::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, "Window8", kDefaultGeometry); }
+void TForm8::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, WindowSection(8)); }
 
 void TForm8::SetMiddleCLabel(const QString& text) { label1_->setText(text); }
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 class QLabel;
 

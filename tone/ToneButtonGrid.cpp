@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/AuditionButton.h"
 #include "tone/ToneAudition.h"
+#include "ui/AuditionButton.h"
 
 namespace tonalyx {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 class QWidget;
 

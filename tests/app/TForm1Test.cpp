@@ -13,18 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/AuditionHold.h"
-#include "app/FormSet.h"
 #include "app/TForm1.h"
 #include "drum/TForm4.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ShortMessage.h"
 #include "modules/TForm10.h"
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
 #include "settings/SettingsFile.h"
+#include "support/WindowTestWorld.h"
 #include "tone/TForm2.h"
+#include "ui/AuditionHold.h"
 
 namespace tonalyx {
 namespace {
@@ -39,25 +37,30 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
-// One program run against a recording backend and a settings file in a
-// temporary folder; waits and messages are recorded, not performed.
-struct Run {
+// One program run, left as its start left it: what the start opened and sent
+// is still recorded.
+struct Run : WindowTestWorld {
   explicit Run(std::vector<std::optional<std::string>> devices = {"Synth A", "Synth B", "Synth C"},
                const std::string& settingsText = {}, std::set<int> failing = {})
-      : backend(std::move(devices)),
-        path(dir.filePath(QStringLiteral("tonalyx.ini")).toStdString()),
-        ctx(backend, path) {
-    if (!settingsText.empty()) std::ofstream(path, std::ios::binary) << settingsText;
-    backend.SetFailingDevices(std::move(failing));
-    ctx.sleepMs = [this](int ms) { waits.push_back(ms); };
-    ctx.showMessage = [this](const std::string& text) { messages.push_back(text); };
-    // Values that the main window's creation must reset.
-    ctx.state.MapIndex = 1;
-    ctx.state.CurrentBank = 8;
-    ctx.state.TestNote = 30;
-    forms = std::make_unique<FormSet>(ctx);
+      : WindowTestWorld(Setup(std::move(devices), settingsText, std::move(failing))) {
     main = ctx.forms.form1;
     combo = main->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+  }
+
+  static WindowTestSetup Setup(std::vector<std::optional<std::string>> devices,
+                               const std::string& settingsText, std::set<int> failing) {
+    WindowTestSetup setup;
+    setup.devices = std::move(devices);
+    setup.settingsText = settingsText;
+    setup.failingDevices = std::move(failing);
+    setup.asStarted = true;
+    // Values that the main window's creation must reset.
+    setup.beforeStart = [](AppContext& ctx) {
+      ctx.state.MapIndex = 1;
+      ctx.state.CurrentBank = 8;
+      ctx.state.TestNote = 30;
+    };
+    return setup;
   }
 
   std::vector<std::pair<int, bool>> Opens() const {
@@ -73,13 +76,6 @@ struct Run {
     emit combo->activated(position);
   }
 
-  QTemporaryDir dir;
-  RecordingBackend backend;
-  std::string path;
-  AppContext ctx;
-  std::vector<int> waits;
-  std::vector<std::string> messages;
-  std::unique_ptr<FormSet> forms;
   TForm1* main = nullptr;
   QComboBox* combo = nullptr;
 };
@@ -325,13 +321,13 @@ class TForm1Test : public QObject {
     n2->trigger();
     QVERIFY(run.ctx.forms.form3->isVisible());
 
-    run.ctx.state.ModuleType = 2;
+    run.ctx.state.ModuleType = ModuleKind::kGm;
     n3->trigger();
     QVERIFY(!run.ctx.forms.form9->isVisible() && !run.ctx.forms.form10->isVisible());
-    run.ctx.state.ModuleType = 1;
+    run.ctx.state.ModuleType = ModuleKind::kXg;
     n3->trigger();
     QVERIFY(run.ctx.forms.form10->isVisible() && !run.ctx.forms.form9->isVisible());
-    run.ctx.state.ModuleType = 0;
+    run.ctx.state.ModuleType = ModuleKind::kGs;
     n3->trigger();
     QVERIFY(run.ctx.forms.form9->isVisible());
   }

@@ -13,22 +13,20 @@
 #include <memory>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/AuditionButton.h"
-#include "app/AuditionHold.h"
-#include "app/FormSet.h"
 #include "app/TForm1.h"
 #include "drum/TForm11.h"
 #include "drum/TForm13.h"
 #include "drum/TForm4.h"
 #include "drum/TForm5.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ShortMessage.h"
 #include "modules/TForm10.h"
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
 #include "settings/SettingsFile.h"
+#include "support/WindowTestWorld.h"
 #include "tone/TForm7.h"
+#include "ui/AuditionButton.h"
+#include "ui/AuditionHold.h"
 
 namespace tonalyx {
 namespace {
@@ -39,19 +37,17 @@ constexpr std::uint32_t Msg(int status, int data1, int data2 = 0) {
   return ShortMessage(status, data1, data2);
 }
 
-// One program's worth of windows over a recording device, with the port open
-// and nothing recorded yet.
-struct Harness {
-  explicit Harness(const QString& settingsFile) : ctx(backend, settingsFile.toStdString()) {
-    ctx.sleepMs = [](int) {};
-    forms = std::make_unique<FormSet>(ctx);
-    ctx.port.OpenPort(0);
-    backend.Clear();
+// The shared window fixture on the test's own settings file, which outlives
+// one world so that the next can read what it wrote. The names stay unfilled
+// until a test or the drum button fills them.
+struct Harness : WindowTestWorld {
+  explicit Harness(const QString& settingsFile) : WindowTestWorld(Setup(settingsFile)) {}
+  static WindowTestSetup Setup(const QString& settingsFile) {
+    WindowTestSetup setup;
+    setup.settingsFile = settingsFile.toStdString();
+    setup.fillNameTables = false;
+    return setup;
   }
-
-  RecordingBackend backend;
-  AppContext ctx;
-  std::unique_ptr<FormSet> forms;
 };
 
 }  // namespace
@@ -310,7 +306,7 @@ class DrumWindowsTest : public QObject {
     QCOMPARE(caption(40), QStringLiteral("TR-909 Hand Clap"));
     for (int type : {2, 3}) {
       selectModuleType(type);
-      QCOMPARE(int{ctx().state.ModuleType}, type);
+      QCOMPARE(ctx().state.ModuleType, type);
       QCOMPARE(caption(40), QStringLiteral("TR-909 Hand Clap"));
 
       trigger("N1");
@@ -350,7 +346,7 @@ class DrumWindowsTest : public QObject {
     // selected it opens no kit window, whatever ModuleType still holds.
     ctx().forms.form13->hide();
     ctx().forms.form3->RestoreSelection(-1);
-    QCOMPARE(int{ctx().state.ModuleType}, 1);
+    QCOMPARE(ctx().state.ModuleType, 1);
     trigger("N1");
     QVERIFY(!ctx().forms.form13->isVisible());
     QVERIFY(!ctx().forms.form5->isVisible());
@@ -404,14 +400,14 @@ class DrumWindowsTest : public QObject {
     drumButton->click();
     QVERIFY(drumWindow().isVisible());
     QCOMPARE(ctx().forms.form3->Selection(), 3);
-    QCOMPARE(int{ctx().state.ModuleType}, 3);
+    QCOMPARE(ctx().state.ModuleType, 3);
     QVERIFY(backend().SysExMessages().empty());
     QCOMPARE(caption(37), QStringLiteral("kept"));
 
     // Back to GS: reset sent and GS captions.
     writeSettings("[dev]\ntype=0\n");
     drumButton->click();
-    QCOMPARE(int{ctx().state.ModuleType}, 0);
+    QCOMPARE(ctx().state.ModuleType, 0);
     QCOMPARE(backend().SysExMessages().size(), std::size_t{1});
     QCOMPARE(caption(37), QStringLiteral("Standard 1 Kick 1"));
 
@@ -422,7 +418,7 @@ class DrumWindowsTest : public QObject {
     note(37)->setText(QStringLiteral("kept"));
     drumButton->click();
     QCOMPARE(ctx().forms.form3->Selection(), -1);
-    QCOMPARE(int{ctx().state.ModuleType}, 0);
+    QCOMPARE(ctx().state.ModuleType, 0);
     QVERIFY(backend().SysExMessages().empty());
     QCOMPARE(caption(37), QStringLiteral("kept"));
     // The cleared selection is what the close stores.

@@ -29,7 +29,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"resets",
        [](MidiPort& port, int) {
          port.SendShort(AllSoundOffDrums);
-         for (int type = 0; type <= 3; ++type) port.SendModuleReset(type);
+         for (int type = 0; type <= 3; ++type) port.SendModuleReset(static_cast<ModuleKind>(type));
          port.ResetPort();
        }},
       // A device change to the same device: what was sent just before the
@@ -40,7 +40,7 @@ const std::map<std::string, Scenario>& Scenarios() {
          port.ClosePort();
          port.SendShort(ShortMessage(0x90, 60, 100));  // port closed: goes nowhere
          if (!port.OpenPort(id)) return;
-         port.SendModuleReset(0);
+         port.SendModuleReset(ModuleKind::kGs);
          port.SendShort(AllSoundOffDrums);
        }},
   };

@@ -23,7 +23,6 @@
 #include <fstream>
 #include <string_view>
 
-#include "app/AppContext.h"
 #include "app/FormSet.h"
 #include "app/TForm1.h"
 #include "drum/TForm4.h"
@@ -32,6 +31,7 @@
 #include "search/FinderWindow.h"
 #include "search/ResultList.h"
 #include "tone/TForm2.h"
+#include "ui/AppContext.h"
 
 namespace tonalyx {
 namespace {

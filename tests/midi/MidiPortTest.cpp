@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "midi/MidiPort.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
+#include "support/RecordingBackend.h"
 
 namespace tonalyx {
 namespace {
@@ -27,7 +27,7 @@ TEST(MidiPort, SendsNothingBeforeAnOpenAfterAFailedOpenOrAfterAClose) {
   RecordingBackend backend;
   MidiPort port(backend);
   port.SendShort(AllSoundOffDrums);
-  port.SendModuleReset(0);
+  port.SendModuleReset(ModuleKind::kGs);
   port.ResetPort();
   port.ClosePort();
   EXPECT_TRUE(backend.Events().empty());

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "midi/MidiPort.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
+#include "support/RecordingBackend.h"
 
 namespace tonalyx {
 namespace {
@@ -32,12 +32,12 @@ TEST(ResetMessages, GsResetCarriesTheRolandChecksumOfAddressAndData) {
 }
 
 TEST(ResetMessages, OnlyGsXgAndGmHaveOne) {
-  EXPECT_EQ(ToBytes(ModuleResetMessage(0)), ToBytes(GsReset));
-  EXPECT_EQ(ToBytes(ModuleResetMessage(1)), ToBytes(XgSystemOn));
-  EXPECT_EQ(ToBytes(ModuleResetMessage(2)), ToBytes(GmSystemOn));
-  EXPECT_TRUE(ModuleResetMessage(3).empty());
-  EXPECT_TRUE(ModuleResetMessage(-1).empty());
-  EXPECT_TRUE(ModuleResetMessage(4).empty());
+  EXPECT_EQ(ToBytes(ModuleResetMessage(ModuleKind::kGs)), ToBytes(GsReset));
+  EXPECT_EQ(ToBytes(ModuleResetMessage(ModuleKind::kXg)), ToBytes(XgSystemOn));
+  EXPECT_EQ(ToBytes(ModuleResetMessage(ModuleKind::kGm)), ToBytes(GmSystemOn));
+  EXPECT_TRUE(ModuleResetMessage(ModuleKind::kGm2).empty());
+  EXPECT_TRUE(ModuleResetMessage(static_cast<ModuleKind>(-1)).empty());
+  EXPECT_TRUE(ModuleResetMessage(static_cast<ModuleKind>(4)).empty());
 }
 
 TEST(MidiPort, SendModuleResetSendsTheTypesMessageAndNothingForGm2) {
@@ -46,7 +46,7 @@ TEST(MidiPort, SendModuleResetSendsTheTypesMessageAndNothingForGm2) {
   ASSERT_TRUE(port.OpenPort(0));
   backend.Clear();
 
-  for (int type = 0; type <= 3; ++type) port.SendModuleReset(type);
+  for (int type = 0; type <= 3; ++type) port.SendModuleReset(static_cast<ModuleKind>(type));
   EXPECT_EQ(backend.SysExMessages(),
             (std::vector<Bytes>{ToBytes(GsReset), ToBytes(XgSystemOn), ToBytes(GmSystemOn)}));
   EXPECT_EQ(backend.Events().size(), 3u);  // GM2 reached the backend not at all

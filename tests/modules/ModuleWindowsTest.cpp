@@ -13,7 +13,7 @@
 #include "modules/ModuleTypeActions.h"
 #include "modules/TForm10.h"
 #include "modules/TForm9.h"
-#include "modules/WindowTestWorld.h"
+#include "support/WindowTestWorld.h"
 #include "tone/TForm2.h"
 #include "tone/TForm6.h"
 #include "tone/TForm8.h"
@@ -165,7 +165,7 @@ class ModuleWindowsTest : public QObject {
     const QString label[] = {"C4", "C3", "C4", "C4"};
     for (int id : {1, 2, 0, 3, 1}) {
       if (Form3()->Selection() != id) Item(id)->click();
-      w_->ctx.state.ModuleType = 0;  // the reset takes the type from the selection
+      w_->ctx.state.ModuleType = ModuleKind::kGs;  // the reset takes the type from the selection
       w_->backend.Clear();
       Form3()->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
       QCOMPARE(w_->ctx.state.ModuleType, id);

@@ -4,9 +4,9 @@
 
 #include "midi/CombinedBackend.h"
 #include "midi/MidiPort.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
+#include "support/RecordingBackend.h"
 
 namespace tonalyx {
 namespace {
@@ -64,10 +64,10 @@ TEST(CombinedBackend, SendsGoOnlyToTheBackendHoldingTheOpenDevice) {
   MidiPort port(*c.backend);
   ASSERT_TRUE(port.OpenPort(1));
   port.SendShort(AllSoundOffDrums);
-  port.SendModuleReset(0);
+  port.SendModuleReset(ModuleKind::kGs);
   ASSERT_TRUE(port.OpenPort(2));  // closes the system device first
   port.SendShort(ShortMessage(0x90, 60, 100));
-  port.SendModuleReset(1);
+  port.SendModuleReset(ModuleKind::kXg);
   port.ClosePort();
   port.SendShort(ShortMessage(0x90, 61, 100));
 

@@ -13,6 +13,7 @@
 #include "midi/ShortMessage.h"
 #include "midi/SynthBackend.h"
 #include "settings/SettingsFile.h"
+#include "settings/SoundfontSetting.h"
 
 namespace tonalyx {
 namespace {
@@ -62,9 +63,11 @@ class SynthBackendTest : public ::testing::Test {
   }
 
   SynthBackend::Options Offline(fs::path soundfont = kSmallSoundfont) const {
+    // The soundfont the settings file names, as the program chooses it.
     SynthBackend::Options options;
-    options.settingsPath = dir_ / "tonalyx.ini";
-    options.defaultSoundfont = std::move(soundfont);
+    options.soundfont = [settings = dir_ / "tonalyx.ini", soundfont = std::move(soundfont)] {
+      return SoundfontSetting(settings, soundfont);
+    };
     options.output = SynthBackend::Output::kOffline;
     return options;
   }
@@ -204,7 +207,7 @@ TEST_F(SynthBackendTest, MessagesSentWhileTheSoundfontLoadsArePlayedInOrder) {
   ASSERT_TRUE(port.OpenPort(0));
   // Straight after the open the load is still running on the loader thread.
   port.SendShort(ShortMessage(0xB0, 7, 20));
-  port.SendModuleReset(0);  // undoes the volume above, not the pan below
+  port.SendModuleReset(ModuleKind::kGs);  // undoes the volume above, not the pan below
   port.SendShort(ShortMessage(0xB0, 10, 0));
   port.SendShort(ShortMessage(0xC0, 24));
   port.SendShort(ShortMessage(0x90, 64, 100));
@@ -243,7 +246,7 @@ TEST_F(SynthBackendTest, OpenFailsWithoutASoundfontOrAudioOutput) {
   cases.back().output = SynthBackend::Output::kAudioDriver;
   cases.back().audioDrivers = {"no-such-driver"};
   for (const auto& options : cases) {
-    SCOPED_TRACE(options.defaultSoundfont.string());
+    SCOPED_TRACE(options.soundfont().string());
     SynthBackend synth(options);
     MidiPort port(synth);
     EXPECT_FALSE(port.OpenPort(0));

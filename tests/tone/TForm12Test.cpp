@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "midi/ShortMessage.h"
+#include "support/WindowTestWorld.h"
 #include "tone/TForm12.h"
 #include "tone/TForm7.h"
 #include "tone/ToneAudition.h"
-#include "tone/ToneWindowHarness.h"
 
 namespace tonalyx {
 
@@ -23,7 +23,7 @@ class TForm12Test : public QObject {
 
  private slots:
   void startsWithCaptionsAndEmptyValues() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm12& form = *h.ctx.forms.form12;
     QCOMPARE(form.windowTitle(), QStringLiteral("情報"));
     const QPoint at[6] = {{8, 8}, {120, 8}, {36, 24}, {120, 24}, {72, 40}, {120, 40}};
@@ -38,7 +38,7 @@ class TForm12Test : public QObject {
   }
 
   void showToneWritesNumbersAndTheNameAsStored() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm12& form = *h.ctx.forms.form12;
     form.ShowTone(24, 8, "Bass& Lead");
     QCOMPARE(Values(form), QStringList({"24", "8", "Bass& Lead"}));
@@ -53,7 +53,7 @@ class TForm12Test : public QObject {
   }
 
   void onlyGsTonesAreShownAndWithTheBarsOfTheMoment() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     h.ctx.tables.FillNameTables();
     TForm12& info = *h.ctx.forms.form12;
     info.ShowTone(1, 1, "Earlier tone");
@@ -76,7 +76,7 @@ class TForm12Test : public QObject {
     info.ShowTone(1, 2, "Shown");
     for (std::uint8_t type : {1, 2, 3}) {
       h.backend.Clear();
-      s.ModuleType = type;
+      s.ModuleType = static_cast<ModuleKind>(type);
       velocity->setValue(type);
       PlayTone(h.ctx);
       sent = h.backend.ShortMessages();

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "midi/ShortMessage.h"
+#include "support/WindowTestWorld.h"
 #include "tone/TForm7.h"
-#include "tone/ToneWindowHarness.h"
 
 namespace tonalyx {
 
@@ -27,7 +27,7 @@ class TForm7Test : public QObject {
 
  private slots:
   void barsStartAtTheirDesignAndSendNothing() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm7& form = *h.ctx.forms.form7;
     QCOMPARE(form.windowTitle(), QStringLiteral("エフェクト"));
     QVERIFY(h.sentAtCreation.empty());
@@ -67,7 +67,7 @@ class TForm7Test : public QObject {
   }
 
   void aMovedBarShowsItsValueAndSendsAtOnceInEveryModuleType() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm7& form = *h.ctx.forms.form7;
     Bar(form, 1)->setValue(0);
     QCOMPARE(Label(form, 2)->text(), QStringLiteral("0"));
@@ -88,7 +88,7 @@ class TForm7Test : public QObject {
 
     // A step of the user's arrow, in every module type alike (GM2 too).
     for (std::uint8_t type = 0; type <= 3; ++type) {
-      h.ctx.state.ModuleType = type;
+      h.ctx.state.ModuleType = static_cast<ModuleKind>(type);
       h.backend.Clear();
       Bar(form, 2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
       QCOMPARE(Label(form, 4)->text(), QString::number(type + 1));
@@ -98,7 +98,7 @@ class TForm7Test : public QObject {
   }
 
   void captionClickRestoresTheDefaultAndSendsOnlyOnAChange() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm7& form = *h.ctx.forms.form7;
     QTest::mouseClick(Label(form, 5), Qt::LeftButton);
     QCOMPARE(Bar(form, 3)->value(), 40);

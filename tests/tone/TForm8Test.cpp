@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "midi/ShortMessage.h"
+#include "support/WindowTestWorld.h"
 #include "tone/KeyboardKey.h"
 #include "tone/TForm8.h"
-#include "tone/ToneWindowHarness.h"
 
 namespace tonalyx {
 
@@ -45,11 +45,11 @@ class TForm8Test : public QObject {
 
  private slots:
   void eachShapePlaysItsNote() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm8& form = *h.ctx.forms.form8;
     QCOMPARE(form.windowTitle(), QStringLiteral("鍵盤"));
     QCOMPARE(form.findChildren<KeyboardKey*>().size(), 116);
-    h.ctx.state.ModuleType = 2;
+    h.ctx.state.ModuleType = ModuleKind::kGm;
     for (int note = 0; note < 116; ++note) {
       h.backend.Clear();
       QTest::mousePress(KeyOf(form, note), Qt::LeftButton);
@@ -60,7 +60,7 @@ class TForm8Test : public QObject {
   }
 
   void keysAreLaidOutLikeAPiano() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm8& form = *h.ctx.forms.form8;
     int whites = 0;
     for (int note = 0; note < 116; ++note) {
@@ -87,9 +87,9 @@ class TForm8Test : public QObject {
   }
 
   void thePressGoesToTheControlInFront() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm8& form = *h.ctx.forms.form8;
-    h.ctx.state.ModuleType = 2;
+    h.ctx.state.ModuleType = ModuleKind::kGm;
     QVERIFY(ShowAndActivate(form));
     const struct {
       QPoint at;
@@ -110,9 +110,9 @@ class TForm8Test : public QObject {
   }
 
   void anyMouseButtonPlaysButTheKeyboardDoesNot() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm8& form = *h.ctx.forms.form8;
-    h.ctx.state.ModuleType = 2;
+    h.ctx.state.ModuleType = ModuleKind::kGm;
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
       h.backend.Clear();
       QTest::mousePress(KeyOf(form, 61), button);
@@ -132,7 +132,7 @@ class TForm8Test : public QObject {
     QCOMPARE(h.ctx.state.TestNote, 60);
 
     // GM2: the press only sets the note; the release still sends.
-    h.ctx.state.ModuleType = 3;
+    h.ctx.state.ModuleType = ModuleKind::kGm2;
     QTest::mousePress(KeyOf(form, 30), Qt::LeftButton);
     QCOMPARE(h.ctx.state.TestNote, 30);
     QVERIFY(h.backend.Events().empty());
@@ -141,9 +141,9 @@ class TForm8Test : public QObject {
   }
 
   void aHeldNoteEndsOnceWhenTheWindowIsHidden() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm8& form = *h.ctx.forms.form8;
-    h.ctx.state.ModuleType = 3;  // only the releases are sent
+    h.ctx.state.ModuleType = ModuleKind::kGm2;  // only the releases are sent
     QVERIFY(ShowAndActivate(form));
     QTest::mousePress(KeyOf(form, 40), Qt::LeftButton);
     form.hide();
@@ -153,9 +153,9 @@ class TForm8Test : public QObject {
   }
 
   void tearingTheWindowsDownDuringAHoldEndsTheNote() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm8& form = *h.ctx.forms.form8;
-    h.ctx.state.ModuleType = 3;
+    h.ctx.state.ModuleType = ModuleKind::kGm2;
     QVERIFY(ShowAndActivate(form));
     QTest::mousePress(KeyOf(form, 40), Qt::LeftButton);
     h.forms.reset();  // as at program exit, with no mouse-up to come
@@ -163,9 +163,9 @@ class TForm8Test : public QObject {
   }
 
   void aHeldNoteEndsOnceWhenAnotherWindowIsActivated() {
-    ToneWindowHarness h;
+    WindowTestWorld h;
     TForm8& form = *h.ctx.forms.form8;
-    h.ctx.state.ModuleType = 3;
+    h.ctx.state.ModuleType = ModuleKind::kGm2;
     QVERIFY(ShowAndActivate(form));
     QTest::mousePress(KeyOf(form, 40), Qt::RightButton);
     QWidget other;

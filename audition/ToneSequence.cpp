@@ -1,4 +1,4 @@
-#include "tone/ToneSequence.h"
+#include "audition/ToneSequence.h"
 
 #include <span>
 
@@ -64,16 +64,16 @@ std::uint32_t ToneReleaseMessage(const SharedState& state) {
 
 void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values) {
   switch (state.ModuleType) {
-    case 0:
+    case ModuleKind::kGs:
       SendAll(port, GsToneMessages(state, values));
       break;
-    case 1:
+    case ModuleKind::kXg:
       SendAll(port, XgToneMessages(state, values));
       break;
-    case 2:
+    case ModuleKind::kGm:
       SendAll(port, GmToneMessages(state, values));
       break;
-    default:  // GM2 is not implemented: a press sends nothing.
+    case ModuleKind::kGm2:  // not implemented: a press sends nothing
       break;
   }
 }

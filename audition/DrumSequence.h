@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/SharedState.h"
+#include "audition/ControllerValues.h"
+#include "audition/SharedState.h"
 #include "midi/MidiPort.h"
-#include "tone/ControllerValues.h"
 
 namespace tonalyx {
 

@@ -1,4 +1,4 @@
-#include "app/AuditionHold.h"
+#include "ui/AuditionHold.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "drum/DrumSequence.h"
+#include "audition/DrumSequence.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "midi/RecordingBackend.h"
 #include "midi/ShortMessage.h"
+#include "support/RecordingBackend.h"
 
 namespace tonalyx {
 namespace {
@@ -61,7 +61,7 @@ TEST_F(DrumSequenceTest, EveryModuleTypeSendsTheSameEightMessages) {
   state.MapIndex = 0;
   std::vector<std::uint32_t> first;
   for (std::uint8_t type = 0; type <= 3; ++type) {
-    state.ModuleType = type;
+    state.ModuleType = static_cast<ModuleKind>(type);
     backend.Clear();
     PlayDrumNote(state, ControllerValues{}, port);
     const std::vector<std::uint32_t> sent = backend.ShortMessages();

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "app/SharedState.h"
+#include "audition/ControllerValues.h"
+#include "audition/SharedState.h"
 #include "midi/MidiPort.h"
-#include "tone/ControllerValues.h"
 
 namespace tonalyx {
 
@@ -27,7 +27,7 @@ std::array<std::uint32_t, 4> GmToneMessages(const SharedState& state,
 std::uint32_t ToneReleaseMessage(const SharedState& state);
 
 // Sends the start messages of the module type in state, each as its own short
-// message; GM2 (and any other type) sends nothing.
+// message; GM2 sends nothing.
 void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values);
 void SendToneRelease(MidiPort& port, const SharedState& state);
 

@@ -1,4 +1,4 @@
-#include "midi/RecordingBackend.h"
+#include "support/RecordingBackend.h"
 
 namespace tonalyx {
 

@@ -1,4 +1,4 @@
-#include "app/DeviceOpening.h"
+#include "midi/DeviceOpening.h"
 
 #include <algorithm>
 #include <optional>

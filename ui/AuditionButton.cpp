@@ -1,4 +1,4 @@
-#include "app/AuditionButton.h"
+#include "ui/AuditionButton.h"
 
 #include <QMouseEvent>
 

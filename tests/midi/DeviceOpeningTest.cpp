@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/DeviceOpening.h"
+#include "midi/DeviceOpening.h"
 #include "midi/MidiPort.h"
-#include "midi/RecordingBackend.h"
+#include "support/RecordingBackend.h"
 
 namespace tonalyx {
 namespace {

@@ -25,7 +25,8 @@ class RecordingBackend : public MidiBackend {
 
   // Each entry is one device; an empty optional is a device whose
   // capabilities cannot be read.
-  explicit RecordingBackend(std::vector<std::optional<std::string>> devices = {"Recording MIDI Out"})
+  explicit RecordingBackend(
+      std::vector<std::optional<std::string>> devices = {"Recording MIDI Out"})
       : devices_(std::move(devices)) {}
 
   // Opening one of these identifiers fails; FailNextOpens makes the next n

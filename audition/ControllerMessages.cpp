@@ -1,4 +1,4 @@
-#include "tone/ControllerMessages.h"
+#include "audition/ControllerMessages.h"
 
 #include "midi/ShortMessage.h"
 

@@ -1,4 +1,4 @@
-#include "app/UiLook.h"
+#include "ui/UiLook.h"
 
 #include <QWidget>
 

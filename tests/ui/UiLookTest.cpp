@@ -4,10 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/AppContext.h"
-#include "app/FormSet.h"
-#include "app/UiLook.h"
-#include "midi/RecordingBackend.h"
+#include "support/WindowTestWorld.h"
+#include "ui/UiLook.h"
 
 namespace tonalyx {
 
@@ -30,11 +28,7 @@ class UiLookTest : public QObject {
   }
 
   void everyWindowUsesTheDesignFont() {
-    QTemporaryDir dir;
-    RecordingBackend backend;
-    AppContext ctx(backend, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString());
-    ctx.sleepMs = [](int) {};
-    FormSet forms(ctx);
+    const WindowTestWorld world;
     int windows = 0;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
       if (!window->objectName().startsWith(QStringLiteral("TForm"))) continue;  // menus

@@ -1,4 +1,4 @@
-#include "drum/DrumSequence.h"
+#include "audition/DrumSequence.h"
 
 #include "midi/ShortMessage.h"
 

@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "audition/ControllerMessages.h"
+#include "audition/ToneSequence.h"
 #include "midi/MidiPort.h"
-#include "midi/RecordingBackend.h"
 #include "midi/ShortMessage.h"
-#include "tone/ControllerMessages.h"
-#include "tone/ToneSequence.h"
+#include "support/RecordingBackend.h"
 
 namespace tonalyx {
 namespace {
@@ -21,9 +21,9 @@ Messages AsVector(const Range& messages) {
 
 // Values unlike the defaults and unlike each other, so a field sent in the
 // wrong place shows.
-SharedState State(std::uint8_t moduleType) {
+SharedState State(int moduleType) {
   SharedState state;
-  state.ModuleType = moduleType;
+  state.ModuleType = static_cast<ModuleKind>(moduleType);
   state.MapIndex = 3;
   state.CurrentProgram = 24;
   state.CurrentBank = 8;

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/AuditionButton.h"
+#include "ui/AuditionButton.h"
 
 namespace tonalyx {
 

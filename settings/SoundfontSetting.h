@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+
+namespace tonalyx {
+
+// The soundfont the settings file names in section "synth", key "soundfont",
+// read afresh on every call; a relative name counts from the settings file's
+// folder, not from wherever the program was started. Without such a key (or
+// with an empty value) the fallback.
+std::filesystem::path SoundfontSetting(const std::filesystem::path& settingsPath,
+                                       const std::filesystem::path& fallback);
+
+}  // namespace tonalyx

@@ -1,0 +1,39 @@
+#include "support/WindowTestWorld.h"
+
+#include <fstream>
+
+namespace tonalyx {
+
+WindowTestWorld::WindowTestWorld(const WindowTestSetup& setup)
+    : backend(setup.devices),
+      path(setup.settingsFile.empty() ? dir.filePath(QStringLiteral("tonalyx.ini")).toStdString()
+                                      : setup.settingsFile),
+      ctx(backend, path) {
+  if (!setup.settingsText.empty()) std::ofstream(path, std::ios::binary) << setup.settingsText;
+  backend.SetFailingDevices(setup.failingDevices);
+  ctx.sleepMs = [this](int milliseconds) { waits.push_back(milliseconds); };
+  ctx.showMessage = [this](const std::string& text) { messages.push_back(text); };
+  if (setup.beforeStart) setup.beforeStart(ctx);
+  forms = std::make_unique<FormSet>(ctx);
+  sentAtCreation = backend.ShortMessages();
+  if (setup.asStarted) return;
+  if (!ctx.port.IsOpen()) ctx.port.OpenPort(0);
+  if (setup.fillNameTables) ctx.tables.FillNameTables();
+  backend.Clear();
+}
+
+QPushButton* WindowTestWorld::Button(QWidget* window, int n) {
+  return window->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
+}
+
+QAbstractButton* WindowTestWorld::TypeItem(int id) const {
+  auto* group = ctx.forms.form3->findChild<QButtonGroup*>(QStringLiteral("RadioGroup1"));
+  return group ? group->button(id) : nullptr;
+}
+
+QString Shown(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
+      .replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace tonalyx

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "audition/SharedState.h"
+#include "midi/MidiPort.h"
+#include "tables/NameTables.h"
+#include "ui/Events.h"
+
+class QWidget;
+
+namespace tonalyx {
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
+class TForm13;
+class FinderWindow;
+
+// One window of the registry. Any window may show it or store its geometry
+// through Window(). Only code that sees the window's class whole (the program
+// entry, the window's own folder, the tests) reaches its members through the
+// pointer; other windows learn of its changes through the events instead.
+template <typename Form>
+class Registered {
+ public:
+  void Set(Form* form) {
+    form_ = form;
+    window_ = form;
+  }
+  QWidget* Window() const { return window_; }
+  Form* operator->() const { return form_; }
+  Form& operator*() const { return *form_; }
+  operator Form*() const { return form_; }
+
+ private:
+  Form* form_ = nullptr;
+  QWidget* window_ = nullptr;
+};
+
+// The windows, reachable by number once created, to show them and to store
+// their geometry. A window created earlier than another must not reach it
+// from its own creation.
+struct Forms {
+  Registered<TForm1> form1;
+  Registered<TForm2> form2;
+  Registered<TForm3> form3;
+  Registered<TForm4> form4;
+  Registered<TForm5> form5;
+  Registered<TForm6> form6;
+  Registered<TForm7> form7;
+  Registered<TForm8> form8;
+  Registered<TForm9> form9;
+  Registered<TForm10> form10;
+  Registered<TForm11> form11;
+  Registered<TForm12> form12;
+  Registered<TForm13> form13;
+  // The tone finder, built when it is first opened.
+  Registered<FinderWindow> finder;
+};
+
+// Everything the windows share, owned by the program entry (or by a test).
+struct AppContext {
+  AppContext(MidiBackend& backend, std::filesystem::path settings)
+      : port(backend), settingsPath(std::move(settings)) {}
+
+  SharedState state;
+  NameTables tables;
+  MidiPort port;
+  std::filesystem::path settingsPath;
+  // Blocking wait on the user-interface thread; tests replace it to record
+  // the waits instead of sleeping.
+  std::function<void(int milliseconds)> sleepMs;
+  // Shows a message to the user (the program entry sets a message box); tests
+  // replace it to record the message instead of blocking on a dialog.
+  std::function<void(const std::string& text)> showMessage;
+  // What the windows tell each other.
+  Events events;
+  Forms forms;
+};
+
+}  // namespace tonalyx
