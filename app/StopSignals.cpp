@@ -20,12 +20,12 @@ namespace {
 int g_pair[2] = {-1, -1};
 
 void OnSignal(int) {
-  const int savedErrno = errno;
+  const int saved_errno = errno;
   const char byte = 1;
   // Async-signal-safe; when the socket is full a stop is pending anyway.
   const ssize_t written = ::write(g_pair[0], &byte, 1);
   static_cast<void>(written);
-  errno = savedErrno;
+  errno = saved_errno;
 }
 }  // namespace
 
@@ -62,15 +62,15 @@ StopSignals::~StopSignals() {
   g_pair[0] = g_pair[1] = -1;
 }
 
-void StopSignals::Watch(std::function<void()> onStop) {
-  onStop_ = std::move(onStop);
+void StopSignals::Watch(std::function<void()> on_stop) {
+  on_stop_ = std::move(on_stop);
   if (g_pair[1] < 0) return;
   notifier_ = std::make_unique<QSocketNotifier>(g_pair[1], QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
     char bytes[16];
     while (::read(g_pair[1], bytes, sizeof bytes) > 0) {
     }
-    if (onStop_) onStop_();
+    if (on_stop_) on_stop_();
   });
 }
 

@@ -20,11 +20,11 @@ class StopSignals {
   StopSignals(const StopSignals&) = delete;
   StopSignals& operator=(const StopSignals&) = delete;
 
-  // Calls onStop from the event loop for each stop request received.
-  void Watch(std::function<void()> onStop);
+  // Calls on_stop from the event loop for each stop request received.
+  void Watch(std::function<void()> on_stop);
 
  private:
-  std::function<void()> onStop_;
+  std::function<void()> on_stop_;
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -34,15 +34,15 @@ TForm1::TForm1(AppContext& context) : ctx_(context) {
 }
 
 void TForm1::BuildControls() {
-  auto* menuBar = new QMenuBar(this);
-  menuBar->setObjectName(QStringLiteral("MainMenu1"));
-  N1 = menuBar->addMenu(QStringLiteral("設定"));
+  auto* menu_bar = new QMenuBar(this);
+  menu_bar->setObjectName(QStringLiteral("MainMenu1"));
+  N1 = menu_bar->addMenu(QStringLiteral("設定"));
   N1->setObjectName(QStringLiteral("N1"));
   N2 = N1->addAction(QStringLiteral("音源の種類の設定"));
   N2->setObjectName(QStringLiteral("N2"));
   N3 = N1->addAction(QStringLiteral("音源マップの設定"));
   N3->setObjectName(QStringLiteral("N3"));
-  setMenuBar(menuBar);
+  setMenuBar(menu_bar);
   connect(N2, &QAction::triggered, this, [this] { N2Click(); });
   connect(N3, &QAction::triggered, this, [this] { N3Click(); });
 
@@ -79,32 +79,32 @@ void TForm1::FormCreate() {
   ctx_.state.CurrentBank = 0;
   ctx_.state.TestNote = 60;
 
-  std::string savedName;
+  std::string saved_name;
   {
-    const SettingsFile settings = SettingsFile::Open(ctx_.settingsPath);
+    const SettingsFile settings = SettingsFile::Open(ctx_.settings_path);
     ReadGeometry(*this, settings, WindowSection(1));
-    selectedDevice_ = settings.ReadInteger("Dev", "Dev_num", 0);
-    savedName = settings.ReadString("Dev", "drum", "none");
+    selected_device_ = settings.ReadInteger("Dev", "Dev_num", 0);
+    saved_name = settings.ReadString("Dev", "drum", "none");
   }
 
   ComboBox1->clear();
   devices_ = ListOutputDevices(ctx_.port.Backend());
   for (const std::string& name : devices_.names) ComboBox1->addItem(QString::fromStdString(name));
 
-  const int position = StartPosition(devices_, selectedDevice_, savedName);
+  const int position = StartPosition(devices_, selected_device_, saved_name);
   if (position < 0) {
     // No output device: nothing to open, the port stays closed.
-    selectedDevice_ = 0;
+    selected_device_ = 0;
     return;
   }
   ComboBox1->setCurrentIndex(position);
-  selectedDevice_ = devices_.DeviceTable[static_cast<std::size_t>(position)];
+  selected_device_ = devices_.DeviceTable[static_cast<std::size_t>(position)];
 
-  const StartOpenResult result = OpenStartDevice(ctx_.port, devices_, position, ctx_.sleepMs);
+  const StartOpenResult result = OpenStartDevice(ctx_.port, devices_, position, ctx_.sleep_ms);
   // Follow the device actually opened by the fallback, so that the list and
   // the stored settings never name a device that is not in use.
   ComboBox1->setCurrentIndex(result.position);
-  selectedDevice_ = devices_.DeviceTable[static_cast<std::size_t>(result.position)];
+  selected_device_ = devices_.DeviceTable[static_cast<std::size_t>(result.position)];
   if (!result.opened) ShowMessage(kCannotOpen);
 }
 
@@ -117,19 +117,19 @@ void TForm1::Button1Click() {
 
 void TForm1::Button2Click() {
   ShowInFront(ctx_.forms.form4.Window());
-  const int savedType = SettingsFile::Open(ctx_.settingsPath).ReadInteger("dev", "type", 0);
-  if (ctx_.forms.form3 != nullptr) ctx_.forms.form3->RestoreSelection(savedType);
+  const int saved_type = SettingsFile::Open(ctx_.settings_path).ReadInteger("dev", "type", 0);
+  if (ctx_.forms.form3 != nullptr) ctx_.forms.form3->RestoreSelection(saved_type);
   StartModuleReset(ctx_);
   ctx_.tables.FillNameTables();
   ctx_.events.RefreshCaptions(Events::Caption::kDrum);
 }
 
 void TForm1::ComboBox1Change(int position) {
-  if (position < 0 || position >= devices_.size()) return;
+  if (position < 0 || position >= devices_.Size()) return;
   ctx_.port.SendShort(AllSoundOffDrums);
   ctx_.port.ClosePort();
-  selectedDevice_ = devices_.DeviceTable[static_cast<std::size_t>(position)];
-  if (!OpenWithRetries(ctx_.port, selectedDevice_, ctx_.sleepMs)) ShowMessage(kCannotOpen);
+  selected_device_ = devices_.DeviceTable[static_cast<std::size_t>(position)];
+  if (!OpenWithRetries(ctx_.port, selected_device_, ctx_.sleep_ms)) ShowMessage(kCannotOpen);
   ctx_.port.ResetPort();
   StartModuleReset(ctx_);
   // Every module type refreshes here, GM2 included.
@@ -160,7 +160,7 @@ void TForm1::FormClose() {
   ctx_.port.SendShort(AllSoundOffDrums);
   ctx_.port.ClosePort();
 
-  SettingsFile settings = SettingsFile::Open(ctx_.settingsPath);
+  SettingsFile settings = SettingsFile::Open(ctx_.settings_path);
   WriteGeometry(settings, WindowSection(1), *this);
   const Forms& f = ctx_.forms;
   const QWidget* const others[] = {f.form2.Window(),  f.form3.Window(), f.form4.Window(),
@@ -172,10 +172,10 @@ void TForm1::FormClose() {
     const GeometrySection& section = WindowSection(number++);
     if (window != nullptr) WriteGeometry(settings, section, *window);
   }
-  settings.WriteInteger("dev", "dev_num", selectedDevice_);
+  settings.WriteInteger("dev", "dev_num", selected_device_);
   const int position = ComboBox1->currentIndex();
   settings.WriteString("dev", "drum",
-                       position >= 0 && position < devices_.size()
+                       position >= 0 && position < devices_.Size()
                            ? devices_.names[static_cast<std::size_t>(position)]
                            : std::string());
   settings.WriteInteger("dev", "type", StoredModuleType(ctx_.state.selected_type));
@@ -188,11 +188,11 @@ void TForm1::FormClose() {
 }
 
 void TForm1::ShowMessage(const char* text) {
-  if (ctx_.showMessage) ctx_.showMessage(text);
+  if (ctx_.show_message) ctx_.show_message(text);
 }
 
 void TForm1::Wait(int milliseconds) {
-  if (ctx_.sleepMs) ctx_.sleepMs(milliseconds);
+  if (ctx_.sleep_ms) ctx_.sleep_ms(milliseconds);
 }
 
 }  // namespace tonalyx

@@ -23,7 +23,7 @@ class TForm1 : public QMainWindow {
   explicit TForm1(AppContext& context);
 
   // The device identifier in use, as written to the settings at close.
-  int SelectedDevice() const { return selectedDevice_; }
+  int SelectedDevice() const { return selected_device_; }
   const DeviceList& Devices() const { return devices_; }
 
   void Button1Click();
@@ -57,7 +57,7 @@ class TForm1 : public QMainWindow {
   QAction* N3 = nullptr;
 
   DeviceList devices_;
-  int selectedDevice_ = 0;
+  int selected_device_ = 0;
   bool closed_ = false;
 };
 

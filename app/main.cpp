@@ -17,29 +17,29 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
   // Catch SIGTERM and SIGINT before the windows are made; they are acted on
   // once the main window exists and the event loop runs.
-  tonalyx::StopSignals stopSignals;
+  tonalyx::StopSignals stop_signals;
 
-  const auto settingsPath =
+  const auto settings_path =
       tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString());
-  auto backend = tonalyx::CreateOutputBackend([settingsPath] {
-    return tonalyx::SoundfontSetting(settingsPath, tonalyx::kSystemSoundfont);
+  auto backend = tonalyx::CreateOutputBackend([settings_path] {
+    return tonalyx::SoundfontSetting(settings_path, tonalyx::kSystemSoundfont);
   });
-  tonalyx::AppContext context(*backend, settingsPath);
-  context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-  context.showMessage = [](const std::string& text) {
+  tonalyx::AppContext context(*backend, settings_path);
+  context.sleep_ms = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  context.show_message = [](const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalyx"), QString::fromStdString(text),
                     QMessageBox::Ok);
     box.exec();
   };
 
   tonalyx::FormSet forms(context);
-  tonalyx::TForm1* mainWindow = context.forms.form1;
-  QObject::connect(mainWindow, &tonalyx::TForm1::Closed, &app, &QCoreApplication::quit,
+  tonalyx::TForm1* main_window = context.forms.form1;
+  QObject::connect(main_window, &tonalyx::TForm1::Closed, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   // A stop request closes the main window the ordinary way: held notes end,
   // the rhythm channel is silenced, the device closed and the settings stored.
-  stopSignals.Watch([mainWindow] { mainWindow->close(); });
+  stop_signals.Watch([main_window] { main_window->close(); });
 
-  mainWindow->show();
+  main_window->show();
   return QApplication::exec();
 }

@@ -16,27 +16,27 @@ ControllerChange::ControllerChange(ControllerBar bar, int position) {
     Add(ShortMessage(kControlChannel1, controller, value));
   };
   switch (bar) {
-    case ControllerBar::Velocity:
+    case ControllerBar::kVelocity:
       break;
-    case ControllerBar::Modulation:
+    case ControllerBar::kModulation:
       both(0x01, position);
       break;
-    case ControllerBar::Reverb:
+    case ControllerBar::kReverb:
       both(0x5B, position);
       break;
-    case ControllerBar::Chorus:
+    case ControllerBar::kChorus:
       both(0x5D, position);
       break;
-    case ControllerBar::Delay:
+    case ControllerBar::kDelay:
       both(0x5E, position);
       break;
-    case ControllerBar::Pan:
+    case ControllerBar::kPan:
       both(0x0A, position + 64);
       break;
-    case ControllerBar::PitchBend:
+    case ControllerBar::kPitchBend:
       Add(PitchBendMessage(kPitchBendChannel1, position));
       break;
-    case ControllerBar::BendSensitivity:
+    case ControllerBar::kBendSensitivity:
       // Registered parameter 0 (pitch bend sensitivity), semitones and 0
       // cents, then the null parameter so later data entries change nothing.
       Add(ShortMessage(kControlChannel1, 0x65, 0x00));

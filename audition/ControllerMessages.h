@@ -11,14 +11,14 @@ namespace tonalyx {
 
 // The bars of the controller window, by row.
 enum class ControllerBar {
-  Velocity = 1,
-  Modulation,
-  Reverb,
-  Chorus,
-  Delay,
-  Pan,
-  PitchBend,
-  BendSensitivity,
+  kVelocity = 1,
+  kModulation,
+  kReverb,
+  kChorus,
+  kDelay,
+  kPan,
+  kPitchBend,
+  kBendSensitivity,
 };
 
 // What one bar sends at once when its position changes. Modulation, effect

@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
   if (argc > 1) std::ofstream(settings, std::ios::app) << "[synth]\nsoundfont=" << argv[1] << "\n";
 
   tonalyx::AppContext ctx(*backend, settings);
-  ctx.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-  ctx.showMessage = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+  ctx.sleep_ms = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  ctx.show_message = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
   QElapsedTimer timer;
   timer.start();
   tonalyx::FormSet forms(ctx);

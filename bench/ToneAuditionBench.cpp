@@ -46,12 +46,12 @@ class SinkBackend : public MidiBackend {
   std::uint64_t sum_ = 0;
 };
 
-void PressAndRelease(benchmark::State& state, ModuleKind moduleType) {
+void PressAndRelease(benchmark::State& state, ModuleKind module_type) {
   SinkBackend backend;
   MidiPort port(backend);
   port.OpenPort(0);
   SharedState shared;
-  shared.ModuleType = moduleType;
+  shared.ModuleType = module_type;
   ControllerValues values;
   const long before = allocations.load();
   for (auto _ : state) {
@@ -76,7 +76,7 @@ void BM_PitchBendDrag(benchmark::State& state) {
   const long before = allocations.load();
   int position = -8192;
   for (auto _ : state) {
-    SendControllerChange(port, ControllerBar::PitchBend, position);
+    SendControllerChange(port, ControllerBar::kPitchBend, position);
     position = position == 8191 ? -8192 : position + 1;
   }
   benchmark::DoNotOptimize(backend.Sum());

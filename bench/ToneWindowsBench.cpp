@@ -29,9 +29,9 @@ class TimingBackend : public RecordingBackend {
  public:
   void SendShort(std::uint32_t message) override {
     RecordingBackend::SendShort(message);
-    lastShort = Clock::now();
+    last_short = Clock::now();
   }
-  Clock::time_point lastShort;
+  Clock::time_point last_short;
 };
 
 // One application object for the whole run. It is never destroyed: a static
@@ -53,7 +53,7 @@ struct World {
   AppContext ctx{backend, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString()};
   std::unique_ptr<FormSet> forms;
   World() {
-    ctx.sleepMs = [](int) {};
+    ctx.sleep_ms = [](int) {};
     forms = std::make_unique<FormSet>(ctx);
     if (!ctx.port.IsOpen()) ctx.port.OpenPort(0);
     ctx.tables.FillNameTables();
@@ -79,36 +79,36 @@ double Percentile(std::vector<double> values, double fraction) {
 }
 
 // One GS press of Button17 per iteration (released afterwards, untimed). With
-// `changeBank`, CurrentBank flips between 0 and 8 before each press so that
+// `change_bank`, CurrentBank flips between 0 and 8 before each press so that
 // both refreshes really rewrite their captions; otherwise they rewrite the
 // same texts.
-void PressButton17(benchmark::State& state, bool changeBank) {
+void PressButton17(benchmark::State& state, bool change_bank) {
   App();
   World world;
   auto* button = world.ctx.forms.form2->findChild<QPushButton*>(QStringLiteral("Button17"));
-  std::vector<double> toLastMessage;
-  std::vector<double> wholeHandler;
-  toLastMessage.reserve(1000);
-  wholeHandler.reserve(1000);
+  std::vector<double> to_last_message;
+  std::vector<double> whole_handler;
+  to_last_message.reserve(1000);
+  whole_handler.reserve(1000);
   int press = 0;
   for (auto _ : state) {
-    if (changeBank) world.ctx.state.CurrentBank = (press++ % 2) * 8;
+    if (change_bank) world.ctx.state.CurrentBank = (press++ % 2) * 8;
     const Clock::time_point start = Clock::now();
     SendMouse(button, QEvent::MouseButtonPress);
     const Clock::time_point end = Clock::now();
-    const std::chrono::duration<double> toLast = world.backend.lastShort - start;
-    state.SetIterationTime(toLast.count());
-    toLastMessage.push_back(toLast.count() * 1e6);
-    wholeHandler.push_back(std::chrono::duration<double>(end - start).count() * 1e6);
+    const std::chrono::duration<double> to_last = world.backend.last_short - start;
+    state.SetIterationTime(to_last.count());
+    to_last_message.push_back(to_last.count() * 1e6);
+    whole_handler.push_back(std::chrono::duration<double>(end - start).count() * 1e6);
     SendMouse(button, QEvent::MouseButtonRelease);
     if (world.backend.ShortMessages().size() != 17) state.SkipWithError("not a full GS press");
     world.backend.Clear();
     QApplication::processEvents();
   }
-  state.counters["last_msg_median_us"] = Percentile(toLastMessage, 0.5);
-  state.counters["last_msg_p99_us"] = Percentile(toLastMessage, 0.99);
-  state.counters["handler_median_us"] = Percentile(wholeHandler, 0.5);
-  state.counters["handler_p99_us"] = Percentile(wholeHandler, 0.99);
+  state.counters["last_msg_median_us"] = Percentile(to_last_message, 0.5);
+  state.counters["last_msg_p99_us"] = Percentile(to_last_message, 0.99);
+  state.counters["handler_median_us"] = Percentile(whole_handler, 0.5);
+  state.counters["handler_p99_us"] = Percentile(whole_handler, 0.99);
 }
 
 void BM_GsPressButton17(benchmark::State& state) { PressButton17(state, false); }

@@ -22,7 +22,7 @@ struct KitButtonPlace {
 // tab order, each captioned with its kit's name. A click, or the space bar on a
 // focused button, selects the kit.
 std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonPlace> places,
-                                           std::string_view (*kitName)(int kit), AppContext& ctx);
+                                           std::string_view (*kit_name)(int kit), AppContext& ctx);
 
 // What every kit button does: DrumKit := kit, then the drum captions are
 // refreshed. Nothing is sent; the kit reaches the module with

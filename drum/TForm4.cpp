@@ -50,7 +50,7 @@ TForm4::TForm4(AppContext& context) : ctx_(context) {
   CreateNoteNameLabels(*client);
   CreateNoteButtons(*client);
 
-  ReadGeometry(*this, ctx_.settingsPath, WindowSection(4));
+  ReadGeometry(*this, ctx_.settings_path, WindowSection(4));
 
   ctx_.events.WhenStale(Events::Caption::kDrum, this, [this] { RefreshDrumCaptions(); });
 }
@@ -106,8 +106,8 @@ void TForm4::CreateNoteNameLabels(QWidget& client) {
   // 120..127 only) Label36..Label43.
   constexpr int kFirstLabel[] = {2, 24, 36};
   for (int band = 0; band < 3; ++band) {
-    const int firstNote = band * kBlocksPerBand * kNotesPerBlock;
-    for (int row = 0; row < kNotesPerBlock && firstNote + row < kNoteCount; ++row) {
+    const int first_note = band * kBlocksPerBand * kNotesPerBlock;
+    for (int row = 0; row < kNotesPerBlock && first_note + row < kNoteCount; ++row) {
       auto* label = new QLabel(QString::fromLatin1(kNoteNames[row]), &client);
       label->setObjectName(QStringLiteral("Label%1").arg(kFirstLabel[band] + row));
       Place(*label, kNoteNameLeft, kBandTop + kBandStride * band + kRowStride * row);

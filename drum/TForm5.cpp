@@ -25,7 +25,7 @@ TForm5::TForm5(AppContext& context) : ctx_(context) {
   setWindowTitle(QStringLiteral("Rhytmalo Program Number"));
   ApplyDesignFont(*this);
   CreateKitButtons(*this, kGsKits, GsKitName, ctx_);
-  ReadGeometry(*this, ctx_.settingsPath, WindowSection(5));
+  ReadGeometry(*this, ctx_.settings_path, WindowSection(5));
 }
 
 }  // namespace tonalyx

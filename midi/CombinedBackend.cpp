@@ -11,13 +11,13 @@ CombinedBackend::CombinedBackend(std::unique_ptr<MidiBackend> first,
 CombinedBackend::~CombinedBackend() { Close(); }
 
 int CombinedBackend::FirstCount() {
-  if (!firstCount_) firstCount_ = first_->DeviceCount();
-  return *firstCount_;
+  if (!first_count_) first_count_ = first_->DeviceCount();
+  return *first_count_;
 }
 
 int CombinedBackend::DeviceCount() {
-  firstCount_ = first_->DeviceCount();
-  return *firstCount_ + second_->DeviceCount();
+  first_count_ = first_->DeviceCount();
+  return *first_count_ + second_->DeviceCount();
 }
 
 std::optional<std::string> CombinedBackend::DeviceName(int id) {

@@ -32,7 +32,7 @@ class CombinedBackend : public MidiBackend {
 
   std::unique_ptr<MidiBackend> first_;
   std::unique_ptr<MidiBackend> second_;
-  std::optional<int> firstCount_;
+  std::optional<int> first_count_;
   MidiBackend* open_ = nullptr;
 };
 

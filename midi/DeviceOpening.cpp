@@ -27,17 +27,17 @@ DeviceList ListOutputDevices(MidiBackend& backend) {
   return devices;
 }
 
-int StartPosition(const DeviceList& devices, int savedPosition, std::string_view savedName) {
-  if (devices.size() == 0) return -1;
-  int position = savedPosition;
-  if (position < 0 || position >= devices.size()) position = 0;
-  if (devices.names[static_cast<std::size_t>(position)] != savedName) position = 0;
+int StartPosition(const DeviceList& devices, int saved_position, std::string_view saved_name) {
+  if (devices.Size() == 0) return -1;
+  int position = saved_position;
+  if (position < 0 || position >= devices.Size()) position = 0;
+  if (devices.names[static_cast<std::size_t>(position)] != saved_name) position = 0;
   return position;
 }
 
 StartOpenResult OpenStartDevice(MidiPort& port, const DeviceList& devices, int position,
                                 const std::function<void(int)>& wait) {
-  if (position < 0 || position >= devices.size()) return {};
+  if (position < 0 || position >= devices.Size()) return {};
   const int device = devices.DeviceTable[static_cast<std::size_t>(position)];
   if (port.OpenPort(device)) return {true, position};
 

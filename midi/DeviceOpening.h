@@ -18,7 +18,7 @@ struct DeviceList {
   std::vector<std::string> names;
   std::vector<int> DeviceTable;
 
-  int size() const { return static_cast<int>(names.size()); }
+  int Size() const { return static_cast<int>(names.size()); }
   // The list position showing a device identifier, or -1.
   int PositionOf(int device) const;
 };
@@ -28,7 +28,7 @@ DeviceList ListOutputDevices(MidiBackend& backend);
 // The list position to select at start-up: the saved position when it exists
 // and still shows the saved name (compared byte for byte), else position 0;
 // -1 for an empty list.
-int StartPosition(const DeviceList& devices, int savedPosition, std::string_view savedName);
+int StartPosition(const DeviceList& devices, int saved_position, std::string_view saved_name);
 
 // Waits of the main window's device handling, in milliseconds.
 inline constexpr int kStartFallbackWaitMs = 100;

@@ -15,16 +15,16 @@ std::size_t DigitRunStart(std::string_view s, std::size_t end) {
 }  // namespace
 
 std::string StripAlsaAddress(std::string_view name) {
-  const std::size_t portStart = DigitRunStart(name, name.size());
-  if (portStart == name.size() || portStart == 0 || name[portStart - 1] != ':') {
+  const std::size_t port_start = DigitRunStart(name, name.size());
+  if (port_start == name.size() || port_start == 0 || name[port_start - 1] != ':') {
     return std::string(name);
   }
-  const std::size_t colon = portStart - 1;
-  const std::size_t clientStart = DigitRunStart(name, colon);
-  if (clientStart == colon || clientStart == 0 || name[clientStart - 1] != ' ') {
+  const std::size_t colon = port_start - 1;
+  const std::size_t client_start = DigitRunStart(name, colon);
+  if (client_start == colon || client_start == 0 || name[client_start - 1] != ' ') {
     return std::string(name);
   }
-  return std::string(name.substr(0, clientStart - 1));
+  return std::string(name.substr(0, client_start - 1));
 }
 
 }  // namespace tonalyx

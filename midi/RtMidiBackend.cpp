@@ -28,8 +28,8 @@ constexpr const char* kPortName = "Tonalyx Out";
 // until this long after the last send.
 constexpr std::chrono::milliseconds kJackSettle{100};
 
-void KeepLastError(RtMidiError::Type /*type*/, const std::string& text, void* lastError) {
-  *static_cast<std::string*>(lastError) = text;
+void KeepLastError(RtMidiError::Type /*type*/, const std::string& text, void* last_error) {
+  *static_cast<std::string*>(last_error) = text;
 }
 
 // Sends std::cerr into a string while it lives.
@@ -85,13 +85,13 @@ RtMidiBackend::RtMidiBackend() {
 #else
   // JACK comes second: its output only exists while a JACK server runs.
   const std::array<std::pair<RtMidi::Api, Api>, 2> candidates = {
-      {{RtMidi::LINUX_ALSA, Api::Alsa}, {RtMidi::UNIX_JACK, Api::Jack}}};
+      {{RtMidi::LINUX_ALSA, Api::kAlsa}, {RtMidi::UNIX_JACK, Api::kJack}}};
 #endif
   for (const auto& [rtApi, api] : candidates) {
     if (!Compiled(rtApi)) continue;
-    out_ = MakeOut(rtApi, lastError_);
+    out_ = MakeOut(rtApi, last_error_);
     if (!out_) continue;
-    out_->setErrorCallback(&KeepLastError, &lastError_);
+    out_->setErrorCallback(&KeepLastError, &last_error_);
     api_ = api;
     break;
   }
@@ -109,7 +109,7 @@ std::optional<std::string> RtMidiBackend::DeviceName(int id) {
   if (id < 0 || id >= DeviceCount()) return std::nullopt;
   std::string name = out_->getPortName(static_cast<unsigned>(id));
   if (name.empty()) return std::nullopt;
-  if (api_ == Api::Alsa) return StripAlsaAddress(name);
+  if (api_ == Api::kAlsa) return StripAlsaAddress(name);
   return name;
 }
 
@@ -117,8 +117,8 @@ bool RtMidiBackend::Open(int id) {
   if (id < 0 || id >= DeviceCount()) return false;
   if (out_->isPortOpen()) Close();
   out_->openPort(static_cast<unsigned>(id), kPortName);
-  openedAt_ = std::chrono::steady_clock::now();
-  sentSinceOpen_ = false;
+  opened_at_ = std::chrono::steady_clock::now();
+  sent_since_open_ = false;
   return out_->isPortOpen();
 }
 
@@ -129,16 +129,16 @@ void RtMidiBackend::Close() {
 }
 
 void RtMidiBackend::DrainBeforeClose() {
-  if (api_ == Api::Jack && sentSinceOpen_) WaitUntil(lastSend_ + kJackSettle);
+  if (api_ == Api::kJack && sent_since_open_) WaitUntil(last_send_ + kJackSettle);
 }
 
 void RtMidiBackend::BeforeSend() {
-  if (api_ == Api::Jack && !sentSinceOpen_) WaitUntil(openedAt_ + kJackSettle);
+  if (api_ == Api::kJack && !sent_since_open_) WaitUntil(opened_at_ + kJackSettle);
 }
 
 void RtMidiBackend::AfterSend() {
-  sentSinceOpen_ = true;
-  lastSend_ = std::chrono::steady_clock::now();
+  sent_since_open_ = true;
+  last_send_ = std::chrono::steady_clock::now();
 }
 
 void RtMidiBackend::WaitUntil(std::chrono::steady_clock::time_point until) {

@@ -20,7 +20,7 @@ namespace tonalyx {
 // the last message, and an open counts as failed when no port is open after it.
 class RtMidiBackend : public MidiBackend {
  public:
-  enum class Api { None, Alsa, Jack, WindowsMm, CoreMidi };
+  enum class Api { kNone, kAlsa, kJack, kWindowsMm, kCoreMidi };
 
   RtMidiBackend();
   ~RtMidiBackend() override;
@@ -36,7 +36,7 @@ class RtMidiBackend : public MidiBackend {
 
   Api ActiveApi() const { return api_; }
   // The text of RtMidi's last error or warning, empty when there was none.
-  const std::string& LastError() const { return lastError_; }
+  const std::string& LastError() const { return last_error_; }
 
  private:
   // Under JACK a message reaches the device a period or two after the send,
@@ -49,11 +49,11 @@ class RtMidiBackend : public MidiBackend {
   static void WaitUntil(std::chrono::steady_clock::time_point until);
 
   std::unique_ptr<RtMidiOut> out_;
-  Api api_ = Api::None;
-  std::string lastError_;
-  bool sentSinceOpen_ = false;
-  std::chrono::steady_clock::time_point openedAt_;
-  std::chrono::steady_clock::time_point lastSend_;
+  Api api_ = Api::kNone;
+  std::string last_error_;
+  bool sent_since_open_ = false;
+  std::chrono::steady_clock::time_point opened_at_;
+  std::chrono::steady_clock::time_point last_send_;
 };
 
 }  // namespace tonalyx

@@ -14,8 +14,8 @@ constexpr std::uint32_t ShortMessage(int status, int data1, int data2 = 0) {
 
 // Pitch bend from a signed bend of -8192..8191: offset to 0..16383, then split
 // into the low and high seven bits.
-constexpr std::uint32_t PitchBendMessage(int status, int signedBend) {
-  const int value = signedBend + 8192;
+constexpr std::uint32_t PitchBendMessage(int status, int signed_bend) {
+  const int value = signed_bend + 8192;
   return ShortMessage(status, value % 128, value / 128);
 }
 

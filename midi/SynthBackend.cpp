@@ -91,9 +91,9 @@ bool LooksLikeCompleteSoundfont(const std::filesystem::path& path) {
   const auto byte = [&](int i) {
     return static_cast<std::uintmax_t>(static_cast<unsigned char>(header[i]));
   };
-  const std::uintmax_t riffSize = byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24;
+  const std::uintmax_t riff_size = byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24;
   return std::string_view(header.data(), 4) == "RIFF" &&
-         std::string_view(header.data() + 8, 4) == "sfbk" && riffSize + 8 <= size;
+         std::string_view(header.data() + 8, 4) == "sfbk" && riff_size + 8 <= size;
 }
 
 }  // namespace
@@ -152,7 +152,7 @@ bool SynthBackend::Open(int id) {
 
 bool SynthBackend::StartAudio() {
   const std::vector<std::string> drivers =
-      options_.audioDrivers.empty() ? PlatformAudioDrivers() : options_.audioDrivers;
+      options_.audio_drivers.empty() ? PlatformAudioDrivers() : options_.audio_drivers;
   const QuietAlsaErrors quiet;
   for (const std::string& name : drivers) {
     if (name == "jack" && !JackServerRunning()) continue;

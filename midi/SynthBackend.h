@@ -49,7 +49,7 @@ class SynthBackend : public MidiBackend {
     Output output = Output::kAudioDriver;
     // FluidSynth audio drivers tried in order; empty means the platform's
     // usual list. A JACK driver is only tried while a JACK server runs.
-    std::vector<std::string> audioDrivers;
+    std::vector<std::string> audio_drivers;
   };
 
   explicit SynthBackend(Options options);

@@ -17,7 +17,7 @@ TForm10::TForm10(AppContext& context) : ctx_(context) {
       QStringLiteral("MU100 Extension"),       QStringLiteral("MU90  Extension"),
       QStringLiteral("MU80  Extension"),       QStringLiteral("XG")};
   BuildMapChoice(*this, captions, [this](int number) { RadioButtonClick(number); });
-  ReadGeometry(*this, ctx_.settingsPath, WindowSection(10));
+  ReadGeometry(*this, ctx_.settings_path, WindowSection(10));
 }
 
 void TForm10::RadioButtonClick(int number) {

@@ -54,15 +54,15 @@ TForm3::TForm3(AppContext& context) : ctx_(context) {
   Label1_->setObjectName(QStringLiteral("Label1"));
   Label1_->setGeometry(8, 150, 135, 14);
 
-  ReadGeometry(*this, ctx_.settingsPath, WindowSection(3));
+  ReadGeometry(*this, ctx_.settings_path, WindowSection(3));
 }
 
 std::optional<ModuleKind> TForm3::Selection() const {
   return ModuleTypeFromStored(items_->checkedId());
 }
 
-void TForm3::RestoreSelection(int savedType) {
-  if (const std::optional<ModuleKind> type = ModuleTypeFromStored(savedType)) {
+void TForm3::RestoreSelection(int saved_type) {
+  if (const std::optional<ModuleKind> type = ModuleTypeFromStored(saved_type)) {
     // A different item emits idToggled and so is applied like a user choice.
     items_->button(static_cast<int>(*type))->setChecked(true);
     return;

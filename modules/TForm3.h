@@ -26,7 +26,7 @@ class TForm3 : public QWidget {
   // Puts a saved module type into the selection, clamped to -1..3. Selecting
   // a different item has the full effect of the user choosing it; -1 clears
   // the selection and has no other effect.
-  void RestoreSelection(int savedType);
+  void RestoreSelection(int saved_type);
 
  private:
   void RadioGroup1Click(int id, bool checked);

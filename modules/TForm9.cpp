@@ -20,7 +20,7 @@ TForm9::TForm9(AppContext& context) : ctx_(context) {
       QStringLiteral("SC-8850 Map"), QStringLiteral("SC-88Pro Map"), QStringLiteral("SC-88 Map"),
       QStringLiteral("SC-55Map"), QStringLiteral("GS(TG-300B Map)")};
   BuildMapChoice(*this, captions, [this](int number) { RadioButtonClick(number); });
-  ReadGeometry(*this, ctx_.settingsPath, WindowSection(9));
+  ReadGeometry(*this, ctx_.settings_path, WindowSection(9));
 }
 
 void TForm9::RadioButtonClick(int number) {

@@ -58,7 +58,7 @@ FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions
   connect(Edit1_, &QLineEdit::textChanged, this, &FinderWindow::Search);
   connect(RadioButton2_, &QRadioButton::toggled, this, &FinderWindow::Search);
 
-  ReadGeometry(*this, ctx_.settingsPath, kFinderSection);
+  ReadGeometry(*this, ctx_.settings_path, kFinderSection);
   Search();
 }
 
@@ -112,26 +112,26 @@ bool FinderWindow::PressRow(int row) {
     Search();
     return false;
   }
-  heldDrum_ = results_->Scope().drums;
-  if (heldDrum_) {
+  held_drum_ = results_->Scope().drums;
+  if (held_drum_) {
     const DrumHit& hit = results_->Drum(row);
-    auditions_.selectDrumKit(ctx_, hit.kit);
+    auditions_.select_drum_kit(ctx_, hit.kit);
     ctx_.state.DrumNote = hit.note;
-    auditions_.playDrumNote(ctx_);
+    auditions_.play_drum_note(ctx_);
   } else {
     const ToneHit& hit = results_->Tone(row);
     ctx_.state.CurrentProgram = hit.program;
     ctx_.state.CurrentBank = hit.bank;
-    auditions_.playTone(ctx_);
+    auditions_.play_tone(ctx_);
   }
   return true;
 }
 
 void FinderWindow::ReleaseRow() {
-  if (heldDrum_)
-    auditions_.releaseDrumNote(ctx_);
+  if (held_drum_)
+    auditions_.release_drum_note(ctx_);
   else
-    auditions_.releaseTone(ctx_);
+    auditions_.release_tone(ctx_);
 }
 
 void FinderWindow::changeEvent(QEvent* event) {

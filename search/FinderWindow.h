@@ -16,11 +16,11 @@ class ResultList;
 // What a press on a result row runs: the tone and drum windows' own
 // auditions and kit choice, supplied by the program entry.
 struct FinderAuditions {
-  void (*playTone)(AppContext&);
-  void (*releaseTone)(AppContext&);
-  void (*selectDrumKit)(AppContext&, int kit);
-  void (*playDrumNote)(AppContext&);
-  void (*releaseDrumNote)(AppContext&);
+  void (*play_tone)(AppContext&);
+  void (*release_tone)(AppContext&);
+  void (*select_drum_kit)(AppContext&, int kit);
+  void (*play_drum_note)(AppContext&);
+  void (*release_drum_note)(AppContext&);
 };
 
 // The tone finder: as the user types, lists every tone (or drum sound) of the
@@ -57,7 +57,7 @@ class FinderWindow : public QWidget {
   QLabel* Label1_;
   FinderResults* results_;
   ResultList* list_;
-  bool heldDrum_ = false;
+  bool held_drum_ = false;
 };
 
 }  // namespace tonalyx

@@ -52,14 +52,14 @@ std::string ReadCapped(const std::filesystem::path& path) {
   if (error) return {};
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
-  const bool tooLarge = size > SettingsFile::MaxLoadBytes;
-  std::string text(tooLarge ? SettingsFile::MaxLoadBytes : static_cast<std::size_t>(size), '\0');
+  const bool too_large = size > SettingsFile::kMaxLoadBytes;
+  std::string text(too_large ? SettingsFile::kMaxLoadBytes : static_cast<std::size_t>(size), '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<std::size_t>(in.gcount()));
-  if (tooLarge) {
+  if (too_large) {
     // Cut off: keep complete lines only.
-    const std::size_t lastBreak = text.rfind('\n');
-    text.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
+    const std::size_t last_break = text.rfind('\n');
+    text.resize(last_break == std::string::npos ? 0 : last_break + 1);
   }
   return text;
 }
@@ -154,7 +154,7 @@ std::optional<SettingsFile::Location> SettingsFile::Find(std::string_view sectio
     if (!SameName(sections_[s].name, section)) continue;
     const std::vector<Line>& lines = sections_[s].lines;
     for (std::size_t l = 0; l < lines.size(); ++l) {
-      if (lines[l].keyLength != key.size()) continue;
+      if (lines[l].key_length != key.size()) continue;
       if (SameName(std::string_view(lines[l].text).substr(0, key.size()), key))
         return Location{s, l};
     }
@@ -163,20 +163,20 @@ std::optional<SettingsFile::Location> SettingsFile::Find(std::string_view sectio
 }
 
 int SettingsFile::ReadInteger(std::string_view section, std::string_view key,
-                              int defaultValue) const {
+                              int default_value) const {
   const std::optional<Location> at = Find(section, key);
-  if (!at) return defaultValue;
+  if (!at) return default_value;
   const Line& line = sections_[at->section].lines[at->line];
-  return ParseSettingsInteger(std::string_view(line.text).substr(line.keyLength + 1))
-      .value_or(defaultValue);
+  return ParseSettingsInteger(std::string_view(line.text).substr(line.key_length + 1))
+      .value_or(default_value);
 }
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
-                                     std::string_view defaultValue) const {
+                                     std::string_view default_value) const {
   const std::optional<Location> at = Find(section, key);
-  if (!at) return std::string(defaultValue);
+  if (!at) return std::string(default_value);
   const Line& line = sections_[at->section].lines[at->line];
-  return line.text.substr(line.keyLength + 1);
+  return line.text.substr(line.key_length + 1);
 }
 
 void SettingsFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -185,9 +185,9 @@ void SettingsFile::WriteInteger(std::string_view section, std::string_view key, 
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) {
-  const std::string cleanKey = OneLine(key);
-  Line line{cleanKey + "=" + OneLine(value), cleanKey.size()};
-  if (const std::optional<Location> at = Find(section, cleanKey)) {
+  const std::string clean_key = OneLine(key);
+  Line line{clean_key + "=" + OneLine(value), clean_key.size()};
+  if (const std::optional<Location> at = Find(section, clean_key)) {
     sections_[at->section].lines[at->line] = std::move(line);
     return;
   }
@@ -249,8 +249,8 @@ bool SettingsFile::Store() const {
   if (ok && exists) {
     // Keep the old file's owner and mode; the owner can only be kept by a
     // privileged process, and failing to is no reason to lose the settings.
-    const bool ownerKept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
-    static_cast<void>(ownerKept);
+    const bool owner_kept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
+    static_cast<void>(owner_kept);
     ok = ::fchmod(fd, mode) == 0;
   }
   ok = ok && ::fsync(fd) == 0;
@@ -261,10 +261,10 @@ bool SettingsFile::Store() const {
     return false;
   }
   // Make the rename itself durable; a failure here leaves a complete file.
-  const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
+  const int dir_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir_fd >= 0) {
+    ::fsync(dir_fd);
+    ::close(dir_fd);
   }
   return true;
 }

@@ -25,7 +25,7 @@ namespace tonalyx {
 //   in file order is the one read and the one a write replaces; the later ones
 //   are kept and written back unchanged. A key missing from the first section
 //   of a name is looked up in the later sections of the same name.
-// - At most MaxLoadBytes of a file are loaded (cut after the last complete
+// - At most kMaxLoadBytes of a file are loaded (cut after the last complete
 //   line); the rest is ignored, and a store rewrites the file from what was
 //   loaded.
 class SettingsFile {
@@ -33,7 +33,7 @@ class SettingsFile {
   // The settings file of this program is about a kilobyte; anything beyond
   // this is not read, so a wrong or damaged file can neither exhaust memory
   // nor slow down the start, where every window opens the file on its own.
-  static constexpr std::size_t MaxLoadBytes = 1024 * 1024;
+  static constexpr std::size_t kMaxLoadBytes = 1024 * 1024;
 
   // Loads the file; a missing or unreadable file gives an empty object.
   static SettingsFile Open(const std::filesystem::path& path);
@@ -43,10 +43,10 @@ class SettingsFile {
   // A decimal, "$"-hexadecimal or "0x"-hexadecimal integer with an optional
   // sign; a missing key, other text or a value beyond the signed 32-bit range
   // gives the default.
-  int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+  int ReadInteger(std::string_view section, std::string_view key, int default_value) const;
   // Everything after the first "=" of the key's line.
   std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view defaultValue) const;
+                         std::string_view default_value) const;
   // Replace the key's line in place (spelling the key as given here) or append
   // it to its section; a new section goes to the end. Line breaks in a key or
   // value become blanks, so a value can never add lines to the file.
@@ -70,7 +70,7 @@ class SettingsFile {
  private:
   struct Line {
     std::string text;
-    std::size_t keyLength = std::string::npos;  // position of the first "=", npos if none
+    std::size_t key_length = std::string::npos;  // position of the first "=", npos if none
   };
   struct Section {
     std::string name;

@@ -19,14 +19,14 @@ std::string_view Slice(const char* pool, const std::uint32_t* starts, std::uint1
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Where the cells of one map lie in a dense array: cell (outer, inner) is
-// cells[map + outer * outerStride + inner * innerStride + offset], for outer and inner
+// cells[map + outer * outer_stride + inner * inner_stride + offset], for outer and inner
 // 0..127. Scanning outer first, then inner, gives the hits in the order of the two keys.
 struct MapLayout {
   const std::uint16_t* cells;
   int map;
-  int mapCount;
-  std::size_t outerStride;
-  std::size_t innerStride;
+  int map_count;
+  std::size_t outer_stride;
+  std::size_t inner_stride;
   std::size_t offset = 0;
 };
 
@@ -36,14 +36,14 @@ template <typename Hit>
 void Scan(const NameTables& tables, const MapLayout& layout, std::string_view skipped,
           const SearchWords& words, std::vector<Hit>& hits) {
   hits.clear();
-  const bool validMap = layout.map >= 0 && layout.map < layout.mapCount;
+  const bool valid_map = layout.map >= 0 && layout.map < layout.map_count;
   assert(validMap && "map out of range");
-  if (!validMap || !tables.IsFilled() || words.IsEmpty()) return;
+  if (!valid_map || !tables.IsFilled() || words.IsEmpty()) return;
   const std::uint16_t* first = layout.cells + layout.offset + layout.map;
   for (int outer = 0; outer < kKeyCount; ++outer) {
-    const std::uint16_t* row = first + outer * layout.outerStride;
+    const std::uint16_t* row = first + outer * layout.outer_stride;
     for (int inner = 0; inner < kKeyCount; ++inner) {
-      const std::uint16_t number = row[inner * layout.innerStride];
+      const std::uint16_t number = row[inner * layout.inner_stride];
       if (number == 0 || !words.MatchedBy(Slice(kSearchKeyPool, kSearchKeyStart, number))) continue;
       const std::string_view name = Slice(kTextPool, kTextStart, number);
       if (name != skipped) hits.push_back(Hit{outer, inner, name});

@@ -32,7 +32,7 @@ TForm12::TForm12(AppContext& context) : ctx_(context) {
   FormCreate();
 }
 
-void TForm12::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, WindowSection(12)); }
+void TForm12::FormCreate() { ReadGeometry(*this, ctx_.settings_path, WindowSection(12)); }
 
 void TForm12::ShowTone(int program, int bank, std::string_view name) {
   SetText(*labels_[1], QString::number(program));

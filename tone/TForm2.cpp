@@ -31,23 +31,23 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
   window1->setObjectName(QStringLiteral("Window1"));
-  auto addItem = [&](const char* name, const QString& caption, auto opened) {
+  auto add_item = [&](const char* name, const QString& caption, auto opened) {
     QAction* item = window1->addAction(caption);
     item->setObjectName(QLatin1String(name));
     connect(item, &QAction::triggered, this, [this, opened] { ShowInFront(opened(ctx_.forms)); });
     return item;
   };
-  MSB1_ = addItem("MSB1", QStringLiteral("バンクセレクトMSB"),
-                  [](const Forms& f) { return f.form6.Window(); });
+  MSB1_ = add_item("MSB1", QStringLiteral("バンクセレクトMSB"),
+                   [](const Forms& f) { return f.form6.Window(); });
   N1_ =
-      addItem("N1", QStringLiteral("エフェクト"), [](const Forms& f) { return f.form7.Window(); });
-  addItem("N2", QStringLiteral("鍵盤"), [](const Forms& f) { return f.form8.Window(); });
-  addItem("N3", QStringLiteral("情報"), [](const Forms& f) { return f.form12.Window(); });
+      add_item("N1", QStringLiteral("エフェクト"), [](const Forms& f) { return f.form7.Window(); });
+  add_item("N2", QStringLiteral("鍵盤"), [](const Forms& f) { return f.form8.Window(); });
+  add_item("N3", QStringLiteral("情報"), [](const Forms& f) { return f.form12.Window(); });
   QAction* n4 = window1->addAction(QStringLiteral("音色検索"));
   n4->setObjectName(QStringLiteral("N4"));
   connect(n4, &QAction::triggered, this, &TForm2::SearchRequested);
 
-  ReadGeometry(*this, ctx_.settingsPath, WindowSection(2));
+  ReadGeometry(*this, ctx_.settings_path, WindowSection(2));
 
   ctx_.events.WhenStale(Events::Caption::kProgram, this, [this] { RefreshProgramCaptions(); });
   // Bank select and the controller window only mean something for GS and XG.
@@ -79,7 +79,7 @@ void TForm2::SetTypeMenusEnabled(bool enabled) {
 }
 
 void TForm2::StoreGeometry() const {
-  SettingsFile settings = SettingsFile::Open(ctx_.settingsPath);
+  SettingsFile settings = SettingsFile::Open(ctx_.settings_path);
   WriteGeometry(settings, WindowSection(2), *this);
   settings.Store();
 }

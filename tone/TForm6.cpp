@@ -15,7 +15,7 @@ TForm6::TForm6(AppContext& context) : ctx_(context) {
   // Button n selects bank n - 1.
   buttons_ = CreateToneButtonGrid(*this, 8, ctx_, &SharedState::CurrentBank);
 
-  ReadGeometry(*this, ctx_.settingsPath, WindowSection(6));
+  ReadGeometry(*this, ctx_.settings_path, WindowSection(6));
 
   ctx_.events.WhenStale(Events::Caption::kBank, this, [this] { RefreshBankCaptions(); });
 }

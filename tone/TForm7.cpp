@@ -12,7 +12,7 @@ namespace tonalyx {
 namespace {
 struct RowDesign {
   const char* caption;
-  int valueLeft;
+  int value_left;
   int minimum;
   int maximum;
   int start;  // also the default a caption click restores
@@ -44,17 +44,17 @@ TForm7::TForm7(AppContext& context) : ctx_(context) {
 
   for (int row = 1; row <= kRows; ++row) {
     const RowDesign& design = kRowDesigns[row - 1];
-    const int labelTop = kLabelTop + kRowPitch * (row - 1);
+    const int label_top = kLabelTop + kRowPitch * (row - 1);
 
     auto* caption = new QLabel(QString::fromUtf8(design.caption), this);
     caption->setObjectName(QStringLiteral("Label%1").arg(2 * row - 1));
-    caption->move(kLeft, labelTop);
+    caption->move(kLeft, label_top);
     caption->adjustSize();
     caption->installEventFilter(this);
 
     auto* value = new QLabel(QString::number(design.start), this);
     value->setObjectName(QStringLiteral("Label%1").arg(2 * row));
-    value->move(design.valueLeft, labelTop);
+    value->move(design.value_left, label_top);
     value->adjustSize();
 
     auto* bar = new QScrollBar(Qt::Horizontal, this);
@@ -66,21 +66,21 @@ TForm7::TForm7(AppContext& context) : ctx_(context) {
     bar->setValue(design.start);  // before connecting: the start is not sent
     connect(bar, &QScrollBar::valueChanged, this, [this, row] { ScrollBarChange(row); });
 
-    captionLabels_[row - 1] = caption;
-    valueLabels_[row - 1] = value;
-    scrollBars_[row - 1] = bar;
+    caption_labels_[row - 1] = caption;
+    value_labels_[row - 1] = value;
+    scroll_bars_[row - 1] = bar;
   }
   ctx_.state.controllers = Values();
   FormCreate();
 }
 
-void TForm7::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, WindowSection(7)); }
+void TForm7::FormCreate() { ReadGeometry(*this, ctx_.settings_path, WindowSection(7)); }
 
 void TForm7::ScrollBarChange(int row) {
   // The auditions play with the values of the state, never with the bars.
   ctx_.state.controllers = Values();
-  const int position = scrollBars_[row - 1]->value();
-  QLabel* value = valueLabels_[row - 1];
+  const int position = scroll_bars_[row - 1]->value();
+  QLabel* value = value_labels_[row - 1];
   value->setText(QString::number(position));
   value->adjustSize();
   SendControllerChange(ctx_.port, static_cast<ControllerBar>(row), position);
@@ -88,7 +88,7 @@ void TForm7::ScrollBarChange(int row) {
 
 void TForm7::CaptionLabelClick(int row) {
   // Setting the position a bar already has emits nothing, so nothing is sent.
-  scrollBars_[row - 1]->setValue(kRowDesigns[row - 1].start);
+  scroll_bars_[row - 1]->setValue(kRowDesigns[row - 1].start);
 }
 
 bool TForm7::eventFilter(QObject* watched, QEvent* event) {
@@ -99,15 +99,15 @@ bool TForm7::eventFilter(QObject* watched, QEvent* event) {
   const auto* mouse = static_cast<QMouseEvent*>(event);
   if (mouse->button() != Qt::LeftButton) return QWidget::eventFilter(watched, event);
   for (int row = 1; row <= kRows; ++row) {
-    QLabel* caption = captionLabels_[row - 1];
+    QLabel* caption = caption_labels_[row - 1];
     if (watched != caption) continue;
     if (type == QEvent::MouseButtonPress) {
-      pressedLabel_ = caption;
+      pressed_label_ = caption;
     } else {
       // A click: pressed and released on the same label.
       const bool inside = caption->rect().contains(mouse->position().toPoint());
-      const bool click = pressedLabel_ == caption && inside;
-      pressedLabel_ = nullptr;
+      const bool click = pressed_label_ == caption && inside;
+      pressed_label_ = nullptr;
       if (click) CaptionLabelClick(row);
     }
     return true;
@@ -116,16 +116,16 @@ bool TForm7::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ControllerValues TForm7::Values() const {
-  auto at = [this](ControllerBar bar) { return scrollBars_[static_cast<int>(bar) - 1]->value(); };
+  auto at = [this](ControllerBar bar) { return scroll_bars_[static_cast<int>(bar) - 1]->value(); };
   ControllerValues values;
-  values.velocity = at(ControllerBar::Velocity);
-  values.modulation = at(ControllerBar::Modulation);
-  values.reverb = at(ControllerBar::Reverb);
-  values.chorus = at(ControllerBar::Chorus);
-  values.delay = at(ControllerBar::Delay);
-  values.pan = at(ControllerBar::Pan);
-  values.pitchBend = at(ControllerBar::PitchBend);
-  values.bendSensitivity = at(ControllerBar::BendSensitivity);
+  values.velocity = at(ControllerBar::kVelocity);
+  values.modulation = at(ControllerBar::kModulation);
+  values.reverb = at(ControllerBar::kReverb);
+  values.chorus = at(ControllerBar::kChorus);
+  values.delay = at(ControllerBar::kDelay);
+  values.pan = at(ControllerBar::kPan);
+  values.pitch_bend = at(ControllerBar::kPitchBend);
+  values.bend_sensitivity = at(ControllerBar::kBendSensitivity);
   return values;
 }
 

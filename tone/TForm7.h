@@ -37,11 +37,11 @@ class TForm7 : public QWidget {
 
   AppContext& ctx_;
   // Index row - 1.
-  std::array<QLabel*, kRows> captionLabels_{};
-  std::array<QLabel*, kRows> valueLabels_{};
-  std::array<QScrollBar*, kRows> scrollBars_{};
+  std::array<QLabel*, kRows> caption_labels_{};
+  std::array<QLabel*, kRows> value_labels_{};
+  std::array<QScrollBar*, kRows> scroll_bars_{};
   // The caption label that took the last left-button press, for its click.
-  QLabel* pressedLabel_ = nullptr;
+  QLabel* pressed_label_ = nullptr;
 };
 
 }  // namespace tonalyx

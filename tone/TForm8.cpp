@@ -33,8 +33,8 @@ constexpr int kBlackHeight = 73;
 
 constexpr bool IsBlack(int note) { return kWhiteOrdinal[note % 12] < 0; }
 
-constexpr int WhiteIndex(int whiteNote) {
-  return 7 * (whiteNote / 12) + kWhiteOrdinal[whiteNote % 12];
+constexpr int WhiteIndex(int white_note) {
+  return 7 * (white_note / 12) + kWhiteOrdinal[white_note % 12];
 }
 
 // A black key stands 10 pixels right of the white key below it, except the
@@ -91,7 +91,7 @@ TForm8::TForm8(AppContext& context) : ctx_(context) {
   FormCreate();
 }
 
-void TForm8::FormCreate() { ReadGeometry(*this, ctx_.settingsPath, WindowSection(8)); }
+void TForm8::FormCreate() { ReadGeometry(*this, ctx_.settings_path, WindowSection(8)); }
 
 void TForm8::SetMiddleCLabel(const QString& text) { label1_->setText(text); }
 

@@ -8,7 +8,7 @@
 namespace tonalyx {
 
 std::array<AuditionButton*, 128> CreateToneButtonGrid(QWidget& parent, int top, AppContext& ctx,
-                                                      int SharedState::*storedNumber) {
+                                                      int SharedState::*stored_number) {
   std::array<AuditionButton*, 128> buttons{};
   for (int n = 1; n <= 128; ++n) {
     const int k = n - 1;
@@ -18,8 +18,8 @@ std::array<AuditionButton*, 128> CreateToneButtonGrid(QWidget& parent, int top, 
     auto* button = new AuditionButton(n, &parent);
     button->setObjectName(QStringLiteral("Button%1").arg(n));
     button->setGeometry(8 + 176 * column, top + 264 * block + 16 * row, 177, 17);
-    QObject::connect(button, &AuditionButton::Down, button, [&ctx, storedNumber](int number) {
-      ctx.state.*storedNumber = number - 1;
+    QObject::connect(button, &AuditionButton::Down, button, [&ctx, stored_number](int number) {
+      ctx.state.*stored_number = number - 1;
       PlayTone(ctx);
     });
     QObject::connect(button, &AuditionButton::Up, button, [&ctx](int) { ReleaseTone(ctx); });

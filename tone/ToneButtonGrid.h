@@ -17,6 +17,6 @@ class AuditionButton;
 // only the shared context, so a note ended while the window is being torn
 // down still reaches the port.
 std::array<AuditionButton*, 128> CreateToneButtonGrid(QWidget& parent, int top, AppContext& ctx,
-                                                      int SharedState::*storedNumber);
+                                                      int SharedState::*stored_number);
 
 }  // namespace tonalyx

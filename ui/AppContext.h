@@ -73,18 +73,18 @@ struct Forms {
 // Everything the windows share, owned by the program entry (or by a test).
 struct AppContext {
   AppContext(MidiBackend& backend, std::filesystem::path settings)
-      : port(backend), settingsPath(std::move(settings)) {}
+      : port(backend), settings_path(std::move(settings)) {}
 
   SharedState state;
   NameTables tables;
   MidiPort port;
-  std::filesystem::path settingsPath;
+  std::filesystem::path settings_path;
   // Blocking wait on the user-interface thread; tests replace it to record
   // the waits instead of sleeping.
-  std::function<void(int milliseconds)> sleepMs;
+  std::function<void(int milliseconds)> sleep_ms;
   // Shows a message to the user (the program entry sets a message box); tests
   // replace it to record the message instead of blocking on a dialog.
-  std::function<void(const std::string& text)> showMessage;
+  std::function<void(const std::string& text)> show_message;
   // What the windows tell each other.
   Events events;
   Forms forms;

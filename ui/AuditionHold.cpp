@@ -16,8 +16,8 @@ std::vector<AuditionHold*>& Held() {
 void Forget(AuditionHold* hold) { std::erase(Held(), hold); }
 }  // namespace
 
-AuditionHold::AuditionHold(QWidget& control, std::function<void()> endNote)
-    : endNote_(std::move(endNote)) {
+AuditionHold::AuditionHold(QWidget& control, std::function<void()> end_note)
+    : end_note_(std::move(end_note)) {
   control.installEventFilter(this);
 }
 
@@ -33,7 +33,7 @@ void AuditionHold::MouseUp() {
 
 void AuditionHold::EndOne() {
   if (--pending_ == 0) Forget(this);
-  endNote_();
+  end_note_();
 }
 
 void AuditionHold::EndAll() {

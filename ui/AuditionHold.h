@@ -14,7 +14,7 @@ namespace tonalyx {
 class AuditionHold : public QObject {
  public:
   // Watches the control's hide and deactivation events.
-  AuditionHold(QWidget& control, std::function<void()> endNote);
+  AuditionHold(QWidget& control, std::function<void()> end_note);
   ~AuditionHold() override;
 
   // A press has started a note.
@@ -35,7 +35,7 @@ class AuditionHold : public QObject {
  private:
   void EndOne();
 
-  std::function<void()> endNote_;
+  std::function<void()> end_note_;
   int pending_ = 0;
 };
 

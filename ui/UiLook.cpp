@@ -4,13 +4,13 @@
 
 namespace tonalyx {
 
-QFont DesignFont(int pixelSize) {
+QFont DesignFont(int pixel_size) {
   QFont font;
   font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                     QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
                     QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Hiragino Kaku Gothic ProN"),
                     QStringLiteral("Yu Gothic")});
-  font.setPixelSize(pixelSize);
+  font.setPixelSize(pixel_size);
   return font;
 }
 

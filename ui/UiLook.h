@@ -10,7 +10,7 @@ namespace tonalyx {
 
 // The design's gothic font at the given pixel height, through a fallback chain
 // so that every platform shows a Japanese gothic face of the same metrics.
-QFont DesignFont(int pixelSize = 12);
+QFont DesignFont(int pixel_size = 12);
 // Gives a window the design font.
 void ApplyDesignFont(QWidget& window);
 // Makes a window visible and brings it to the front; nothing for null.

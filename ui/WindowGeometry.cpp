@@ -20,9 +20,9 @@ void ReadGeometry(QWidget& window, const SettingsFile& settings, const GeometryS
   window.move(left, window.y());
 }
 
-void ReadGeometry(QWidget& window, const std::filesystem::path& settingsPath,
+void ReadGeometry(QWidget& window, const std::filesystem::path& settings_path,
                   const GeometrySection& section) {
-  ReadGeometry(window, SettingsFile::Open(settingsPath), section);
+  ReadGeometry(window, SettingsFile::Open(settings_path), section);
 }
 
 void WriteGeometry(SettingsFile& settings, const GeometrySection& section, const QWidget& window) {

@@ -60,7 +60,7 @@ inline constexpr GeometrySection kFinderSection{"Finder", WindowGeometry{420, 48
 // written is exactly what is read back. The section must have defaults.
 void ReadGeometry(QWidget& window, const SettingsFile& settings, const GeometrySection& section);
 // Opens the settings file on its own to read a window's section.
-void ReadGeometry(QWidget& window, const std::filesystem::path& settingsPath,
+void ReadGeometry(QWidget& window, const std::filesystem::path& settings_path,
                   const GeometrySection& section);
 // Writes the four keys of a window's section in the order Height, Width, Top, Left.
 void WriteGeometry(SettingsFile& settings, const GeometrySection& section, const QWidget& window);

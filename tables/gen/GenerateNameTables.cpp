@@ -20,7 +20,7 @@ namespace tonalyx::gen {
 namespace {
 
 struct Table {
-  const char* arrayName;
+  const char* array_name;
   TableFormat format;
   std::vector<std::string> cells;
 };
@@ -56,11 +56,11 @@ void WriteNumbers(std::ostream& out, const std::vector<std::uint32_t>& numbers) 
   }
 }
 
-// Writes the texts one after another as the character array poolName, and where each
-// starts (one more entry than texts, for the end of the last) as the array startName.
-void WritePool(std::ostream& out, const char* poolName, const char* startName,
+// Writes the texts one after another as the character array pool_name, and where each
+// starts (one more entry than texts, for the end of the last) as the array start_name.
+void WritePool(std::ostream& out, const char* pool_name, const char* start_name,
                const std::vector<std::string>& texts) {
-  out << "\nconst char " << poolName << "[] =\n";
+  out << "\nconst char " << pool_name << "[] =\n";
   std::vector<std::uint32_t> starts;
   std::uint32_t start = 0;
   for (const std::string& text : texts) {
@@ -69,7 +69,7 @@ void WritePool(std::ostream& out, const char* poolName, const char* startName,
     if (!text.empty()) out << "    " << Literal(text) << "\n";
   }
   starts.push_back(start);
-  out << "    \"\";\n\nconst std::uint32_t " << startName << "[] = {\n";
+  out << "    \"\";\n\nconst std::uint32_t " << start_name << "[] = {\n";
   WriteNumbers(out, starts);
   out << "};\n";
 }
@@ -99,7 +99,7 @@ void WriteSource(std::ostream& out, const std::vector<Table>& tables) {
   WritePool(out, "kTextPool", "kTextStart", texts);
   WritePool(out, "kSearchKeyPool", "kSearchKeyStart", keys);
   for (std::size_t t = 0; t < tables.size(); ++t) {
-    out << "\nconst std::uint16_t " << tables[t].arrayName << "[] = {\n";
+    out << "\nconst std::uint16_t " << tables[t].array_name << "[] = {\n";
     WriteNumbers(out, numbers[t]);
     out << "};\n";
   }

@@ -82,23 +82,23 @@ TableFormat XgDrumFormat() { return {{{"kit", 127}, {"note", 127}}, {128, 1}, 0,
 std::vector<std::string> ReadTable(std::istream& in, const std::string& source,
                                    const TableFormat& format) {
   const std::size_t columns = format.keys.size() + 1;
-  std::string expectedHeader;
-  for (const KeyColumn& key : format.keys) expectedHeader += key.name + "\t";
-  expectedHeader += "name";
+  std::string expected_header;
+  for (const KeyColumn& key : format.keys) expected_header += key.name + "\t";
+  expected_header += "name";
 
   std::vector<std::string> cells(format.size);
-  std::vector<int> firstLine(format.size, 0);
+  std::vector<int> first_line(format.size, 0);
   std::string line;
-  int lineNumber = 0;
+  int line_number = 0;
   if (!std::getline(in, line)) throw TableError(Where(source, 1) + "missing header line");
-  ++lineNumber;
-  if (line != expectedHeader) {
-    throw TableError(Where(source, lineNumber) + "header must be the columns " +
-                     Quoted(expectedHeader) + " separated by tabs");
+  ++line_number;
+  if (line != expected_header) {
+    throw TableError(Where(source, line_number) + "header must be the columns " +
+                     Quoted(expected_header) + " separated by tabs");
   }
   while (std::getline(in, line)) {
-    ++lineNumber;
-    const std::string where = Where(source, lineNumber);
+    ++line_number;
+    const std::string where = Where(source, line_number);
     const std::vector<std::string_view> fields = SplitOnTabs(line);
     if (fields.size() != columns) {
       throw TableError(where + "expected " + std::to_string(columns) +
@@ -112,14 +112,14 @@ std::vector<std::string> ReadTable(std::istream& in, const std::string& source,
     }
     const std::string_view name = fields.back();
     CheckName(name, where);
-    if (firstLine[cell] != 0) {
+    if (first_line[cell] != 0) {
       throw TableError(where + "duplicate key " + KeyText(format, key) + " (first on line " +
-                       std::to_string(firstLine[cell]) + ")");
+                       std::to_string(first_line[cell]) + ")");
     }
-    firstLine[cell] = lineNumber;
+    first_line[cell] = line_number;
     cells[cell] = std::string(name);
   }
-  if (in.bad()) throw TableError(Where(source, lineNumber) + "read error");
+  if (in.bad()) throw TableError(Where(source, line_number) + "read error");
   return cells;
 }
 

@@ -41,17 +41,17 @@ std::string ReadFile(const std::string& path) {
 // is still recorded.
 struct Run : WindowTestWorld {
   explicit Run(std::vector<std::optional<std::string>> devices = {"Synth A", "Synth B", "Synth C"},
-               const std::string& settingsText = {}, std::set<int> failing = {})
-      : WindowTestWorld(Setup(std::move(devices), settingsText, std::move(failing))) {
+               const std::string& settings_text = {}, std::set<int> failing = {})
+      : WindowTestWorld(Setup(std::move(devices), settings_text, std::move(failing))) {
     main = ctx.forms.form1;
     combo = main->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
   }
 
   static WindowTestSetup Setup(std::vector<std::optional<std::string>> devices,
-                               const std::string& settingsText, std::set<int> failing) {
+                               const std::string& settings_text, std::set<int> failing) {
     WindowTestSetup setup;
     setup.devices = std::move(devices);
-    setup.settingsText = settingsText;
+    setup.settingsText = settings_text;
     setup.failingDevices = std::move(failing);
     setup.asStarted = true;
     // Values that the main window's creation must reset.
@@ -188,9 +188,9 @@ class TForm1Test : public QObject {
       reset.push_back(ShortMessage(0xB0 + channel, 123, 0));
       reset.push_back(ShortMessage(0xB0 + channel, 64, 0));
     }
-    std::vector<std::uint32_t> expectedShorts{AllSoundOffDrums};
-    expectedShorts.insert(expectedShorts.end(), reset.begin(), reset.end());
-    QCOMPARE(run.backend.ShortMessages(), expectedShorts);
+    std::vector<std::uint32_t> expected_shorts{AllSoundOffDrums};
+    expected_shorts.insert(expected_shorts.end(), reset.begin(), reset.end());
+    QCOMPARE(run.backend.ShortMessages(), expected_shorts);
     QCOMPARE(run.waits, (std::vector<int>{500, 500, 200}));
     QCOMPARE(run.main->SelectedDevice(), 1);
     QVERIFY(run.messages.empty());
@@ -200,11 +200,11 @@ class TForm1Test : public QObject {
     Run run({"Synth A", "Synth B", "Synth C"}, {}, {2});
     run.backend.Clear();
     run.Pick(2);
-    const std::vector<std::pair<int, bool>> allFailed(8, {2, false});
-    QCOMPARE(run.Opens(), allFailed);
-    std::vector<int> expectedWaits(7, 500);
-    expectedWaits.push_back(200);
-    QCOMPARE(run.waits, expectedWaits);
+    const std::vector<std::pair<int, bool>> all_failed(8, {2, false});
+    QCOMPARE(run.Opens(), all_failed);
+    std::vector<int> expected_waits(7, 500);
+    expected_waits.push_back(200);
+    QCOMPARE(run.waits, expected_waits);
     QCOMPARE(run.messages, std::vector<std::string>{kCannotOpen});
     QCOMPARE(run.main->SelectedDevice(), 2);
     // The port is not open: the reset sends nothing.
@@ -237,9 +237,9 @@ class TForm1Test : public QObject {
 
     // The sections and keys stand in the order of writing, nothing else.
     const std::string text = ReadFile(run.path);
-    std::string expectedOrder = "[window]\nHeight=130\nWidth=250\nTop=30\nLeft=20\n\n";
+    std::string expected_order = "[window]\nHeight=130\nWidth=250\nTop=30\nLeft=20\n\n";
     std::size_t at = 0;
-    QCOMPARE(text.substr(0, expectedOrder.size()), expectedOrder);
+    QCOMPARE(text.substr(0, expected_order.size()), expected_order);
     for (int n = 2; n <= 12; ++n) {
       const std::string header = "[Window" + std::to_string(n) + "]\nHeight=";
       const std::size_t found = text.find(header, at);
@@ -275,13 +275,13 @@ class TForm1Test : public QObject {
 
   void closeEndsAHeldNoteWhileThePortIsStillOpen() {
     Run run;
-    const std::uint32_t noteOff = ShortMessage(0x90, 60, 0);
+    const std::uint32_t note_off = ShortMessage(0x90, 60, 0);
     QWidget control;
-    AuditionHold hold(control, [&run, noteOff] { run.ctx.port.SendShort(noteOff); });
+    AuditionHold hold(control, [&run, note_off] { run.ctx.port.SendShort(note_off); });
     hold.Started();
     run.backend.Clear();
     run.main->close();
-    QCOMPARE(run.backend.ShortMessages(), (std::vector<std::uint32_t>{noteOff, AllSoundOffDrums}));
+    QCOMPARE(run.backend.ShortMessages(), (std::vector<std::uint32_t>{note_off, AllSoundOffDrums}));
     QVERIFY(run.backend.Events().back().kind == Kind::Close);
     QVERIFY(!hold.IsHeld());
   }

@@ -175,7 +175,7 @@ class WiringTest : public QObject {
     bar(1)->setValue(77);
     bar(7)->setValue(-100);
     QCOMPARE(s.controllers.velocity, 77);
-    QCOMPARE(s.controllers.pitchBend, -100);
+    QCOMPARE(s.controllers.pitch_bend, -100);
     QCOMPARE(s.controllers.reverb, w.ctx.forms.form7->Values().reverb);
     s.ModuleType = ModuleKind::kGm;
     w.backend.Clear();

@@ -12,7 +12,9 @@ namespace tonalyx {
 namespace {
 
 using Messages = std::vector<std::uint32_t>;
-constexpr auto M = ShortMessage;
+constexpr std::uint32_t M(int status, int data1, int data2 = 0) {
+  return ShortMessage(status, data1, data2);
+}
 
 template <typename Range>
 Messages AsVector(const Range& messages) {
@@ -21,9 +23,9 @@ Messages AsVector(const Range& messages) {
 
 // Values unlike the defaults and unlike each other, so a field sent in the
 // wrong place shows.
-SharedState State(int moduleType) {
+SharedState State(int module_type) {
   SharedState state;
-  state.ModuleType = static_cast<ModuleKind>(moduleType);
+  state.ModuleType = static_cast<ModuleKind>(module_type);
   state.MapIndex = 3;
   state.CurrentProgram = 24;
   state.CurrentBank = 8;
@@ -46,8 +48,8 @@ TEST(ToneMessages, GsSetsUpEveryControllerBeforeTheNote) {
 TEST(ToneMessages, GsCarriesTheBarsEdgeValues) {
   ControllerValues v;
   v.pan = -64;
-  v.pitchBend = -8192;
-  v.bendSensitivity = 0;
+  v.pitch_bend = -8192;
+  v.bend_sensitivity = 0;
   v.velocity = 0;  // still a note on; the module takes it as a note off
   auto sent = GsToneMessages(State(0), v);
   EXPECT_EQ(sent[6], M(0xB0, 0x06, 0));
@@ -56,15 +58,15 @@ TEST(ToneMessages, GsCarriesTheBarsEdgeValues) {
   EXPECT_EQ(sent[15], M(0x90, 67, 0));
 
   v.pan = 63;
-  v.pitchBend = 8191;
-  v.bendSensitivity = 24;
+  v.pitch_bend = 8191;
+  v.bend_sensitivity = 24;
   sent = GsToneMessages(State(0), v);
   EXPECT_EQ(sent[6], M(0xB0, 0x06, 0x18));
   EXPECT_EQ(sent[13], M(0xB0, 0x0A, 0x7F));
   EXPECT_EQ(sent[14], M(0xE0, 0x7F, 0x7F));
 
   v.pan = 0;
-  v.pitchBend = 0;
+  v.pitch_bend = 0;
   sent = GsToneMessages(State(0), v);
   EXPECT_EQ(sent[13], M(0xB0, 0x0A, 0x40));
   EXPECT_EQ(sent[14], M(0xE0, 0x00, 0x40));
@@ -103,7 +105,7 @@ TEST(ToneMessages, PortGetsEachMessageOnItsOwnAndGm2Nothing) {
   EXPECT_EQ(backend.ShortMessages(), Messages(4, M(0x90, 67, 0)));
 
   backend.Clear();
-  SendControllerChange(port, ControllerBar::BendSensitivity, 24);
+  SendControllerChange(port, ControllerBar::kBendSensitivity, 24);
   EXPECT_EQ(backend.Events().size(), 6u);
   EXPECT_EQ(backend.ShortMessages()[2], M(0xB0, 0x06, 24));
 }
@@ -113,16 +115,17 @@ Messages Change(ControllerBar bar, int position) {
 }
 
 TEST(ControllerChange, SendsOnTheRhythmChannelThenChannelOneExceptBendAndVelocity) {
-  EXPECT_TRUE(Change(ControllerBar::Velocity, 127).empty());
-  EXPECT_EQ(Change(ControllerBar::Modulation, 5), (Messages{M(0xB9, 1, 5), M(0xB0, 1, 5)}));
-  EXPECT_EQ(Change(ControllerBar::Reverb, 40), (Messages{M(0xB9, 0x5B, 40), M(0xB0, 0x5B, 40)}));
-  EXPECT_EQ(Change(ControllerBar::Chorus, 127), (Messages{M(0xB9, 0x5D, 127), M(0xB0, 0x5D, 127)}));
-  EXPECT_EQ(Change(ControllerBar::Delay, 0), (Messages{M(0xB9, 0x5E, 0), M(0xB0, 0x5E, 0)}));
-  EXPECT_EQ(Change(ControllerBar::Pan, -64), (Messages{M(0xB9, 0x0A, 0), M(0xB0, 0x0A, 0)}));
-  EXPECT_EQ(Change(ControllerBar::Pan, 63), (Messages{M(0xB9, 0x0A, 127), M(0xB0, 0x0A, 127)}));
-  EXPECT_EQ(Change(ControllerBar::PitchBend, -1), (Messages{M(0xE0, 0x7F, 0x3F)}));
-  EXPECT_EQ(Change(ControllerBar::PitchBend, 0), (Messages{M(0xE0, 0x00, 0x40)}));
-  EXPECT_EQ(Change(ControllerBar::BendSensitivity, 12),
+  EXPECT_TRUE(Change(ControllerBar::kVelocity, 127).empty());
+  EXPECT_EQ(Change(ControllerBar::kModulation, 5), (Messages{M(0xB9, 1, 5), M(0xB0, 1, 5)}));
+  EXPECT_EQ(Change(ControllerBar::kReverb, 40), (Messages{M(0xB9, 0x5B, 40), M(0xB0, 0x5B, 40)}));
+  EXPECT_EQ(Change(ControllerBar::kChorus, 127),
+            (Messages{M(0xB9, 0x5D, 127), M(0xB0, 0x5D, 127)}));
+  EXPECT_EQ(Change(ControllerBar::kDelay, 0), (Messages{M(0xB9, 0x5E, 0), M(0xB0, 0x5E, 0)}));
+  EXPECT_EQ(Change(ControllerBar::kPan, -64), (Messages{M(0xB9, 0x0A, 0), M(0xB0, 0x0A, 0)}));
+  EXPECT_EQ(Change(ControllerBar::kPan, 63), (Messages{M(0xB9, 0x0A, 127), M(0xB0, 0x0A, 127)}));
+  EXPECT_EQ(Change(ControllerBar::kPitchBend, -1), (Messages{M(0xE0, 0x7F, 0x3F)}));
+  EXPECT_EQ(Change(ControllerBar::kPitchBend, 0), (Messages{M(0xE0, 0x00, 0x40)}));
+  EXPECT_EQ(Change(ControllerBar::kBendSensitivity, 12),
             (Messages{M(0xB0, 0x65, 0), M(0xB0, 0x64, 0), M(0xB0, 0x06, 12), M(0xB0, 0x26, 0),
                       M(0xB0, 0x65, 0x7F), M(0xB0, 0x64, 0x7F)}));
 }

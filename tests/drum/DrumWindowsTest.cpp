@@ -41,10 +41,10 @@ constexpr std::uint32_t Msg(int status, int data1, int data2 = 0) {
 // one world so that the next can read what it wrote. The names stay unfilled
 // until a test or the drum button fills them.
 struct Harness : WindowTestWorld {
-  explicit Harness(const QString& settingsFile) : WindowTestWorld(Setup(settingsFile)) {}
-  static WindowTestSetup Setup(const QString& settingsFile) {
+  explicit Harness(const QString& settings_file) : WindowTestWorld(Setup(settings_file)) {}
+  static WindowTestSetup Setup(const QString& settings_file) {
     WindowTestSetup setup;
-    setup.settingsFile = settingsFile.toStdString();
+    setup.settingsFile = settings_file.toStdString();
     setup.fillNameTables = false;
     return setup;
   }
@@ -275,21 +275,21 @@ class DrumWindowsTest : public QObject {
     ctx().tables.FillNameTables();
     drumWindow().RefreshDrumCaptions();
     QCOMPARE(caption(96), QStringLiteral("Room Snare 1"));
-    auto mapButton = [](QWidget* window, int number) {
+    auto map_button = [](QWidget* window, int number) {
       return window->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(number));
     };
-    mapButton(ctx().forms.form9, 2)->click();  // SC-88Pro
+    map_button(ctx().forms.form9, 2)->click();  // SC-88Pro
     QCOMPARE(ctx().state.MapIndex, 3);
     QCOMPARE(caption(96), QStringLiteral("Nothing"));
     QCOMPARE(caption(40), QStringLiteral("TR-909 Hand Clap"));
-    mapButton(ctx().forms.form9, 3)->click();  // SC-88
+    map_button(ctx().forms.form9, 3)->click();  // SC-88
     QCOMPARE(caption(40), QStringLiteral("Hand Clap"));
     QVERIFY(backend().Events().empty());
 
     selectModuleType(1);
     QCOMPARE(caption(40), QStringLiteral("Hand Clap"));  // XG kit 0, note 39
     note(40)->setText(QStringLiteral("kept"));
-    mapButton(ctx().forms.form10, 4)->click();
+    map_button(ctx().forms.form10, 4)->click();
     QCOMPARE(ctx().state.XgMapIndex, 3);
     QCOMPARE(caption(40), QStringLiteral("kept"));
 
@@ -394,10 +394,10 @@ class DrumWindowsTest : public QObject {
   void drumButtonAppliesTheSavedModuleType() {
     // A saved type above 3 gives GM2: no reset, captions left as they were.
     writeSettings("[dev]\ntype=7\n");
-    auto* drumButton = ctx().forms.form1->findChild<QPushButton*>(QStringLiteral("Button2"));
-    QVERIFY(drumButton != nullptr);
+    auto* drum_button = ctx().forms.form1->findChild<QPushButton*>(QStringLiteral("Button2"));
+    QVERIFY(drum_button != nullptr);
     note(37)->setText(QStringLiteral("kept"));
-    drumButton->click();
+    drum_button->click();
     QVERIFY(drumWindow().isVisible());
     QCOMPARE(ctx().forms.form3->Selection(), 3);
     QCOMPARE(ctx().state.ModuleType, 3);
@@ -406,7 +406,7 @@ class DrumWindowsTest : public QObject {
 
     // Back to GS: reset sent and GS captions.
     writeSettings("[dev]\ntype=0\n");
-    drumButton->click();
+    drum_button->click();
     QCOMPARE(ctx().state.ModuleType, 0);
     QCOMPARE(backend().SysExMessages().size(), std::size_t{1});
     QCOMPARE(caption(37), QStringLiteral("Standard 1 Kick 1"));
@@ -416,14 +416,14 @@ class DrumWindowsTest : public QObject {
     writeSettings("[dev]\ntype=-5\n");
     backend().Clear();
     note(37)->setText(QStringLiteral("kept"));
-    drumButton->click();
+    drum_button->click();
     QCOMPARE(ctx().forms.form3->Selection(), -1);
     QCOMPARE(ctx().state.ModuleType, 0);
     QVERIFY(backend().SysExMessages().empty());
     QCOMPARE(caption(37), QStringLiteral("kept"));
     // The cleared selection is what the close stores.
     ctx().forms.form1->close();
-    QCOMPARE(SettingsFile::Open(ctx().settingsPath).ReadInteger("dev", "type", 99), -1);
+    QCOMPARE(SettingsFile::Open(ctx().settings_path).ReadInteger("dev", "type", 99), -1);
   }
 
   void layout() {

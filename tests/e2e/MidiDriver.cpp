@@ -25,7 +25,7 @@ namespace {
 // capture client received with expected/<scenario>.hex.
 using Scenario = std::function<void(MidiPort&, int id)>;
 const std::map<std::string, Scenario>& Scenarios() {
-  static const std::map<std::string, Scenario> scenarios = {
+  static const std::map<std::string, Scenario> kScenarios = {
       {"resets",
        [](MidiPort& port, int) {
          port.SendShort(AllSoundOffDrums);
@@ -44,20 +44,20 @@ const std::map<std::string, Scenario>& Scenarios() {
          port.SendShort(AllSoundOffDrums);
        }},
   };
-  return scenarios;
+  return kScenarios;
 }
 
 const char* ApiName(RtMidiBackend::Api api) {
   switch (api) {
-    case RtMidiBackend::Api::Alsa:
+    case RtMidiBackend::Api::kAlsa:
       return "alsa";
-    case RtMidiBackend::Api::Jack:
+    case RtMidiBackend::Api::kJack:
       return "jack";
-    case RtMidiBackend::Api::WindowsMm:
+    case RtMidiBackend::Api::kWindowsMm:
       return "winmm";
-    case RtMidiBackend::Api::CoreMidi:
+    case RtMidiBackend::Api::kCoreMidi:
       return "coremidi";
-    case RtMidiBackend::Api::None:
+    case RtMidiBackend::Api::kNone:
       break;
   }
   return "none";

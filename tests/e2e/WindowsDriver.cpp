@@ -92,8 +92,8 @@ int Run(int argc, char** argv) {
   std::ofstream(settings) << "[Dev]\nDev_num=" << id << "\ndrum=" << argv[1] << "\n";
 
   AppContext ctx(backend, settings);
-  ctx.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-  ctx.showMessage = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+  ctx.sleep_ms = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  ctx.show_message = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
   FormSet forms(ctx);
   if (!ctx.port.IsOpen()) return 4;
 

@@ -39,10 +39,10 @@ TEST(DeviceList, LeavesOutUnreadableDevicesAndGrowsWithTheDeviceCount) {
   std::vector<std::optional<std::string>> many;
   for (int i = 0; i < 300; ++i) many.emplace_back("Port " + std::to_string(i));
   RecordingBackend big(many);
-  const DeviceList bigList = ListOutputDevices(big);
-  ASSERT_EQ(bigList.size(), 300);
-  EXPECT_EQ(bigList.names[299], "Port 299");
-  EXPECT_EQ(bigList.DeviceTable[299], 299);
+  const DeviceList big_list = ListOutputDevices(big);
+  ASSERT_EQ(big_list.Size(), 300);
+  EXPECT_EQ(big_list.names[299], "Port 299");
+  EXPECT_EQ(big_list.DeviceTable[299], 299);
 }
 
 TEST(DeviceList, StartPositionNeedsTheSavedPositionToShowTheSavedName) {
@@ -123,8 +123,8 @@ TEST(OpenWithRetries, TriesEightTimesWithHalfASecondBetween) {
   MidiPort port(backend);
   Waits waits;
   EXPECT_FALSE(OpenWithRetries(port, 1, waits.Hook()));
-  const std::vector<std::pair<int, bool>> allFailed(kDeviceChangeAttempts, {1, false});
-  EXPECT_EQ(Opens(backend), allFailed);
+  const std::vector<std::pair<int, bool>> all_failed(kDeviceChangeAttempts, {1, false});
+  EXPECT_EQ(Opens(backend), all_failed);
   EXPECT_EQ(waits.recorded, std::vector<int>(kDeviceChangeAttempts - 1, kReopenWaitMs));
   EXPECT_EQ(kDeviceChangeAttempts, 8);
 }

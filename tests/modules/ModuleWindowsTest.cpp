@@ -59,12 +59,12 @@ class ModuleWindowsTest : public QObject {
     return true;
   }
   QString DrumCaption(int n) { return w_->Button(w_->ctx.forms.form4, n)->text(); }
-  // Drum button n shows note n - 1 of kit 0: GS names for `gsMap`, or XG names.
-  bool DrumCaptionsAre(bool xg, int gsMap = 4) {
+  // Drum button n shows note n - 1 of kit 0: GS names for `gs_map`, or XG names.
+  bool DrumCaptionsAre(bool xg, int gs_map = 4) {
     const NameTables& t = w_->ctx.tables;
     int named = 0;
     for (int n = 1; n <= 128; ++n) {
-      const std::string_view name = xg ? t.XgDrum(0, n - 1) : t.GsDrum(0, n - 1, gsMap);
+      const std::string_view name = xg ? t.XgDrum(0, n - 1) : t.GsDrum(0, n - 1, gs_map);
       if (DrumCaption(n) != Shown(name)) return false;
       named += !name.empty();
     }

@@ -36,10 +36,10 @@ using Messages = std::vector<std::uint32_t>;
 // The module type and the map of that type, chosen in their windows as a user does.
 void Choose(WindowTestWorld& w, int type, int map) {
   w.TypeItem(type)->click();
-  QWidget* mapWindow = type == 0 ? static_cast<QWidget*>(w.ctx.forms.form9) : w.ctx.forms.form10;
+  QWidget* map_window = type == 0 ? static_cast<QWidget*>(w.ctx.forms.form9) : w.ctx.forms.form10;
   // GS maps are listed newest first: RadioButton1 is map 4.
   const int number = type == 0 ? 5 - map : map + 1;
-  auto* radio = mapWindow->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(number));
+  auto* radio = map_window->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(number));
   QVERIFY(radio != nullptr);
   radio->click();
   w.backend.Clear();
@@ -179,16 +179,16 @@ class FinderWindowTest : public QObject {
     WindowTestWorld w;
     QVERIFY(w.ctx.forms.finder == nullptr);
 
-    const QList<QAction*> toneItems =
+    const QList<QAction*> tone_items =
         w.ctx.forms.form2->findChild<QMenu*>(QStringLiteral("Window1"))->actions();
-    QCOMPARE(toneItems.size(), 5);
-    QCOMPARE(toneItems.last()->objectName(), QStringLiteral("N4"));
-    QCOMPARE(toneItems.last()->text(), QStringLiteral("音色検索"));
-    const QList<QAction*> drumItems =
+    QCOMPARE(tone_items.size(), 5);
+    QCOMPARE(tone_items.last()->objectName(), QStringLiteral("N4"));
+    QCOMPARE(tone_items.last()->text(), QStringLiteral("音色検索"));
+    const QList<QAction*> drum_items =
         w.ctx.forms.form4->findChild<QMenu*>(QStringLiteral("Window1"))->actions();
-    QCOMPARE(drumItems.size(), 3);
-    QCOMPARE(drumItems.last()->objectName(), QStringLiteral("N3"));
-    QCOMPARE(drumItems.last()->text(), QStringLiteral("音色検索"));
+    QCOMPARE(drum_items.size(), 3);
+    QCOMPARE(drum_items.last()->objectName(), QStringLiteral("N3"));
+    QCOMPARE(drum_items.last()->text(), QStringLiteral("音色検索"));
 
     FinderWindow* finder = OpenFinder(w, false);
     QVERIFY(finder->isVisible());
@@ -257,13 +257,13 @@ class FinderWindowTest : public QObject {
     Choose(w, 0, 4);
     FinderWindow* f = OpenFinder(w, false);
     Type(f, QStringLiteral("piano"));
-    const int inMap4 = Results(f)->rowCount();
+    const int in_map4 = Results(f)->rowCount();
     Choose(w, 0, 0);
     PressRow(f, 1);
     ReleaseRow(f, 1);
     QVERIFY(w.backend.Events().empty());
     QCOMPARE(Results(f)->Scope().map, 0);
-    QVERIFY(Results(f)->rowCount() < inMap4);
+    QVERIFY(Results(f)->rowCount() < in_map4);
 
     Choose(w, 0, 3);
     QVERIFY(ComeBack(w.ctx.forms.form9, f));
@@ -290,17 +290,17 @@ class FinderWindowTest : public QObject {
     QFETCH(int, program);
     QFETCH(int, bank);
 
-    WindowTestWorld byButton;
-    Choose(byButton, type, map);
-    byButton.ctx.state.CurrentBank = bank;  // as a bank button leaves it
+    WindowTestWorld by_button;
+    Choose(by_button, type, map);
+    by_button.ctx.state.CurrentBank = bank;  // as a bank button leaves it
     const Pressed expected =
-        HoldButton(byButton, WindowTestWorld::Button(byButton.ctx.forms.form2, program + 1));
+        HoldButton(by_button, WindowTestWorld::Button(by_button.ctx.forms.form2, program + 1));
 
-    WindowTestWorld byRow;
-    Choose(byRow, type, map);
-    Compare(HoldFoundRow(byRow, false, query, program, bank), expected);
-    QCOMPARE(byRow.ctx.state.CurrentProgram, program);
-    QCOMPARE(byRow.ctx.state.CurrentBank, bank);
+    WindowTestWorld by_row;
+    Choose(by_row, type, map);
+    Compare(HoldFoundRow(by_row, false, query, program, bank), expected);
+    QCOMPARE(by_row.ctx.state.CurrentProgram, program);
+    QCOMPARE(by_row.ctx.state.CurrentBank, bank);
   }
 
   void aDrumRowSendsWhatItsNoteButtonSends_data() {
@@ -321,25 +321,25 @@ class FinderWindowTest : public QObject {
     QFETCH(int, note);
 
     // The kit chosen in its kit window, then the note button pressed.
-    WindowTestWorld byButton;
-    Choose(byButton, type, map);
-    QWidget* kits = type == 0 ? static_cast<QWidget*>(byButton.ctx.forms.form5)
-                              : static_cast<QWidget*>(byButton.ctx.forms.form13);
-    const std::string_view kitName = type == 0 ? GsKitName(kit) : XgKitName(kit);
-    QPushButton* kitButton = nullptr;
+    WindowTestWorld by_button;
+    Choose(by_button, type, map);
+    QWidget* kits = type == 0 ? static_cast<QWidget*>(by_button.ctx.forms.form5)
+                              : static_cast<QWidget*>(by_button.ctx.forms.form13);
+    const std::string_view kit_name = type == 0 ? GsKitName(kit) : XgKitName(kit);
+    QPushButton* kit_button = nullptr;
     for (QPushButton* b : kits->findChildren<QPushButton*>())
-      if (b->text() == QLatin1String(kitName.data(), static_cast<qsizetype>(kitName.size())))
-        kitButton = b;
-    QVERIFY(kitButton != nullptr);
-    kitButton->click();
+      if (b->text() == QLatin1String(kit_name.data(), static_cast<qsizetype>(kit_name.size())))
+        kit_button = b;
+    QVERIFY(kit_button != nullptr);
+    kit_button->click();
     const Pressed expected =
-        HoldButton(byButton, WindowTestWorld::Button(byButton.ctx.forms.form4, note + 1));
+        HoldButton(by_button, WindowTestWorld::Button(by_button.ctx.forms.form4, note + 1));
 
-    WindowTestWorld byRow;
-    Choose(byRow, type, map);
-    Compare(HoldFoundRow(byRow, true, query, kit, note), expected);
-    QCOMPARE(byRow.ctx.state.DrumKit, kit);
-    QCOMPARE(byRow.ctx.state.DrumNote, note);
+    WindowTestWorld by_row;
+    Choose(by_row, type, map);
+    Compare(HoldFoundRow(by_row, true, query, kit, note), expected);
+    QCOMPARE(by_row.ctx.state.DrumKit, kit);
+    QCOMPARE(by_row.ctx.state.DrumNote, note);
   }
 
   void theKeyboardMovesThroughTheRowsWithoutPlaying() {
@@ -427,13 +427,13 @@ class FinderWindowTest : public QObject {
     const std::string path = dir.filePath(QStringLiteral("tonalyx.ini")).toStdString();
     {
       WindowTestWorld w;
-      w.ctx.settingsPath = path;
+      w.ctx.settings_path = path;
       w.ctx.forms.form1->close();
     }
     QVERIFY(!ReadFile(path).contains("[Finder]"));
     {
       WindowTestWorld w;
-      w.ctx.settingsPath = path;
+      w.ctx.settings_path = path;
       FinderWindow* f = OpenFinder(w, false);
       QCOMPARE(f->size(), QSize(480, 420));
       f->resize(500, 300);
@@ -445,7 +445,7 @@ class FinderWindowTest : public QObject {
     QCOMPARE(settings.ReadInteger("Finder", "Width", 0), 500);
     {
       WindowTestWorld w;
-      w.ctx.settingsPath = path;
+      w.ctx.settings_path = path;
       FinderWindow* f = OpenFinder(w, false);
       QCOMPARE(f->size(), QSize(500, 300));
       QCOMPARE(f->pos(), QPoint(40, 50));

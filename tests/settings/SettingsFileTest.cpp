@@ -135,22 +135,22 @@ TEST(SettingsFile, LoadsBinaryContentWithoutHarm) {
 }
 
 TEST(SettingsFile, KeepsVeryLongLinesWhole) {
-  const std::string longValue(100000, 'v');
-  const std::string longNoEquals(100000, 'n');
+  const std::string long_value(100000, 'v');
+  const std::string long_no_equals(100000, 'n');
   SettingsFile settings =
-      SettingsFile::FromText("[dev]\ndrum=" + longValue + "\n" + longNoEquals + "\n");
-  EXPECT_EQ(settings.ReadString("dev", "drum", "none"), longValue);
+      SettingsFile::FromText("[dev]\ndrum=" + long_value + "\n" + long_no_equals + "\n");
+  EXPECT_EQ(settings.ReadString("dev", "drum", "none"), long_value);
   settings.WriteInteger("dev", "type", 1);
-  EXPECT_EQ(settings.Text(), "[dev]\ndrum=" + longValue + "\n" + longNoEquals + "\ntype=1\n\n");
+  EXPECT_EQ(settings.Text(), "[dev]\ndrum=" + long_value + "\n" + long_no_equals + "\ntype=1\n\n");
 }
 
 TEST(SettingsFile, ComparesNamesInOtherEncodingsByteForByte) {
   // "ＭＩＤＩ" in Shift-JIS and in UTF-8, and a Latin-1 e-acute.
-  const std::string shiftJis = "\x82\x6c\x82\x68\x82\x63\x82\x68";
+  const std::string shift_jis = "\x82\x6c\x82\x68\x82\x63\x82\x68";
   const std::string utf8 = "ＭＩＤＩ";
   SettingsFile settings =
-      SettingsFile::FromText("[dev]\ndrum=" + shiftJis + "\n[\xe9t\xe9]\n" + utf8 + "=1\n");
-  EXPECT_EQ(settings.ReadString("Dev", "drum", "none"), shiftJis);
+      SettingsFile::FromText("[dev]\ndrum=" + shift_jis + "\n[\xe9t\xe9]\n" + utf8 + "=1\n");
+  EXPECT_EQ(settings.ReadString("Dev", "drum", "none"), shift_jis);
   EXPECT_EQ(settings.ReadInteger("\xe9t\xe9", utf8, 0), 1);
   // Only ASCII letters fold: other bytes must match exactly.
   EXPECT_EQ(settings.ReadInteger("\xc9T\xc9", utf8, 0), 0);

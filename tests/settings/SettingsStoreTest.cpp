@@ -121,12 +121,12 @@ TEST_F(SettingsStore, LeavesAReadOnlyFileAsItWas) {
 TEST_F(SettingsStore, FailsWhenTheFolderTakesNoNewFile) {
   // A folder path that is a file: no temporary file can be made there, for
   // any user.
-  const fs::path notAFolder = folder_ / "plain-file";
-  WriteAll(notAFolder, "x");
-  SettingsFile settings = SettingsFile::Open(notAFolder / "tonalyx.ini");
+  const fs::path not_a_folder = folder_ / "plain-file";
+  WriteAll(not_a_folder, "x");
+  SettingsFile settings = SettingsFile::Open(not_a_folder / "tonalyx.ini");
   settings.WriteInteger("dev", "type", 1);
   EXPECT_FALSE(settings.Store());
-  EXPECT_EQ(ReadAll(notAFolder), "x");
+  EXPECT_EQ(ReadAll(not_a_folder), "x");
 }
 
 TEST_F(SettingsStore, LeavesTheFileInAReadOnlyFolderAsItWas) {
@@ -150,13 +150,13 @@ TEST_F(SettingsStore, AWriteErrorLeavesThePreviousFileAndNoTemporaryFile) {
   // user; the signal it raises is ignored so that write reports the error.
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+  const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit limit = saved;
   limit.rlim_cur = 4096;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
   const bool stored = settings.Store();
   ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, savedHandler);
+  std::signal(SIGXFSZ, saved_handler);
 
   EXPECT_FALSE(stored);
   EXPECT_EQ(ReadAll(path_), kHandEdited);
@@ -166,13 +166,13 @@ TEST_F(SettingsStore, AWriteErrorLeavesThePreviousFileAndNoTemporaryFile) {
 TEST_F(SettingsStore, LoadsOnlyTheCappedHeadOfAnOversizedFile) {
   std::string text = "[dev]\ntype=2\n[filler]\n";
   const std::string line = std::string(1000, 'f') + "\n";
-  while (text.size() < SettingsFile::MaxLoadBytes + 200000) text += line;
+  while (text.size() < SettingsFile::kMaxLoadBytes + 200000) text += line;
   text += "[late]\nkey=1\n";
   WriteAll(path_, text);
   const SettingsFile settings = SettingsFile::Open(path_);
   EXPECT_EQ(settings.ReadInteger("dev", "type", 0), 2);
   EXPECT_EQ(settings.ReadInteger("late", "key", 0), 0);
-  EXPECT_LE(settings.Text().size(), SettingsFile::MaxLoadBytes + 16);
+  EXPECT_LE(settings.Text().size(), SettingsFile::kMaxLoadBytes + 16);
   // Only complete lines are kept.
   EXPECT_EQ(settings.Text().find(std::string(1000, 'f') + "\n" + std::string(999, 'f') + "\n"),
             std::string::npos);

@@ -11,8 +11,8 @@ WindowTestWorld::WindowTestWorld(const WindowTestSetup& setup)
       ctx(backend, path) {
   if (!setup.settingsText.empty()) std::ofstream(path, std::ios::binary) << setup.settingsText;
   backend.SetFailingDevices(setup.failingDevices);
-  ctx.sleepMs = [this](int milliseconds) { waits.push_back(milliseconds); };
-  ctx.showMessage = [this](const std::string& text) { messages.push_back(text); };
+  ctx.sleep_ms = [this](int milliseconds) { waits.push_back(milliseconds); };
+  ctx.show_message = [this](const std::string& text) { messages.push_back(text); };
   if (setup.beforeStart) setup.beforeStart(ctx);
   forms = std::make_unique<FormSet>(ctx);
   sentAtCreation = backend.ShortMessages();

@@ -24,12 +24,12 @@ struct System : RecordingBackend {
 
 struct Combined {
   explicit Combined(Devices devices) {
-    auto systemOwned = std::make_unique<System>(devices);
-    systemOwned->count = static_cast<int>(devices.size());
-    auto synthOwned = std::make_unique<RecordingBackend>(Devices{"Synth"});
-    system = systemOwned.get();
-    synth = synthOwned.get();
-    backend = std::make_unique<CombinedBackend>(std::move(systemOwned), std::move(synthOwned));
+    auto system_owned = std::make_unique<System>(devices);
+    system_owned->count = static_cast<int>(devices.size());
+    auto synth_owned = std::make_unique<RecordingBackend>(Devices{"Synth"});
+    system = system_owned.get();
+    synth = synth_owned.get();
+    backend = std::make_unique<CombinedBackend>(std::move(system_owned), std::move(synth_owned));
   }
   System* system;
   RecordingBackend* synth;

@@ -244,7 +244,7 @@ TEST_F(SynthBackendTest, OpenFailsWithoutASoundfontOrAudioOutput) {
       Offline(),
   };
   cases.back().output = SynthBackend::Output::kAudioDriver;
-  cases.back().audioDrivers = {"no-such-driver"};
+  cases.back().audio_drivers = {"no-such-driver"};
   for (const auto& options : cases) {
     SCOPED_TRACE(options.soundfont().string());
     SynthBackend synth(options);

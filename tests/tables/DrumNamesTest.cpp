@@ -190,20 +190,20 @@ TEST(XgDrumNames, StandardKitAndKitsDerivedFromIt) {
       {29, "Snare Roll 2"},     {31, "Snere Soft 2"}, {34, "Open Rim Shot H Short"},
       {35, "Kick Tight Short"}, {36, "Kick Short"},   {38, "Snare Short"},
       {40, "Snare Tight H"}};
-  const std::set<int> mu100Marked = {30, 31, 34, 37, 38, 40, 42, 44, 46, 49,
-                                     51, 52, 53, 56, 57, 59, 62, 63, 64};
-  const std::map<int, std::string_view> brightOwn = {{42, "Hi-Hat Closed L B"},
-                                                     {53, "Ride Cymbal Cup Short"},
-                                                     {56, "Cowbell L"},
-                                                     {57, "Crash Cymbal 2B"},
-                                                     {59, "Ride Cymbal 2B"}};
+  const std::set<int> mu100_marked = {30, 31, 34, 37, 38, 40, 42, 44, 46, 49,
+                                      51, 52, 53, 56, 57, 59, 62, 63, 64};
+  const std::map<int, std::string_view> bright_own = {{42, "Hi-Hat Closed L B"},
+                                                      {53, "Ride Cymbal Cup Short"},
+                                                      {56, "Cowbell L"},
+                                                      {57, "Crash Cymbal 2B"},
+                                                      {59, "Ride Cymbal 2B"}};
   for (int note = 13; note <= 84; ++note) {
     const std::string standard(kXgStandard[note - 13]);
     const auto own = standard2.find(note);
     EXPECT_EQ(t.XgDrum(1, note), own == standard2.end() ? standard : own->second) << note;
-    EXPECT_EQ(t.XgDrum(126, note), mu100Marked.count(note) ? standard + "#" : standard) << note;
-    const auto bright = brightOwn.find(note);
-    EXPECT_EQ(t.XgDrum(3, note), bright == brightOwn.end() ? standard + " B" : bright->second)
+    EXPECT_EQ(t.XgDrum(126, note), mu100_marked.count(note) ? standard + "#" : standard) << note;
+    const auto bright = bright_own.find(note);
+    EXPECT_EQ(t.XgDrum(3, note), bright == bright_own.end() ? standard + " B" : bright->second)
         << note;
   }
   EXPECT_EQ(t.XgDrum(8, 36), "Kick Room");

@@ -112,10 +112,10 @@ TEST(NameSearch, KeysIgnoreCaseBlanksDotsAndHyphensOnly) {
 }
 
 TEST(NameSearch, TypedWordsFindNamesWrittenWithDotsBlanksAndCapitals) {
-  const std::vector<std::string> ePiano = Names(GsTones("epiano", 4));
-  EXPECT_TRUE(Holds(ePiano, "E.Piano 1"));
-  EXPECT_TRUE(Holds(ePiano, "E.Piano 2"));
-  EXPECT_EQ(Names(GsTones("E-PIANO", 4)), ePiano);
+  const std::vector<std::string> e_piano = Names(GsTones("epiano", 4));
+  EXPECT_TRUE(Holds(e_piano, "E.Piano 1"));
+  EXPECT_TRUE(Holds(e_piano, "E.Piano 2"));
+  EXPECT_EQ(Names(GsTones("E-PIANO", 4)), e_piano);
   EXPECT_EQ(Names(GsTones("  e. piano ", 4)).size(), Names(GsTones("e piano", 4)).size());
 
   const std::vector<ToneHit> slow = GsTones("slowstr", 4);
@@ -206,13 +206,13 @@ TEST(NameSearch, DrumSearchSkipsPlaceholdersAndKitsTheMapDoesNotName) {
 
   // "HOUSE" (kit 13) is named in the SC-8850 map only.
   words.Assign("house snare");
-  auto inKit13 = [&] {
+  auto in_kit13 = [&] {
     return std::count_if(hits.begin(), hits.end(), [](const DrumHit& h) { return h.kit == 13; });
   };
   FindGsDrums(Filled(), 4, words, hits);
-  EXPECT_GT(inKit13(), 0);
+  EXPECT_GT(in_kit13(), 0);
   FindGsDrums(Filled(), 3, words, hits);
-  EXPECT_EQ(inKit13(), 0);
+  EXPECT_EQ(in_kit13(), 0);
 
   words.Assign("kick");
   FindXgDrums(Filled(), words, hits);

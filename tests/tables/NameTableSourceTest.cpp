@@ -27,26 +27,26 @@ std::string Rejection(const std::string& text, const TableFormat& format) {
 }
 
 TEST(NameTableSource, RowsLandAtTheirFlatIndex) {
-  const auto gsTone = Read(
+  const auto gs_tone = Read(
       "map\tbank\tprogram\tname\n4\t1\t0\tUprightPiano\n"
       "0\t0\t127\tGun Shot\n",
       GsToneFormat());
-  ASSERT_EQ(gsTone.size(), 129u * 640u);
-  EXPECT_EQ(gsTone[1 * 640 + 1 * 5 + 4], "UprightPiano");  // row = program + 1
-  EXPECT_EQ(gsTone[128 * 640], "Gun Shot");
-  EXPECT_EQ(gsTone[0], "");
+  ASSERT_EQ(gs_tone.size(), 129u * 640u);
+  EXPECT_EQ(gs_tone[1 * 640 + 1 * 5 + 4], "UprightPiano");  // row = program + 1
+  EXPECT_EQ(gs_tone[128 * 640], "Gun Shot");
+  EXPECT_EQ(gs_tone[0], "");
 
-  const auto xgTone = Read("map\tbank\tprogram\tname\n5\t127\t127\tLast\n", XgToneFormat());
-  ASSERT_EQ(xgTone.size(), 128u * 768u);
-  EXPECT_EQ(xgTone[127 * 768 + 127 * 6 + 5], "Last");
+  const auto xg_tone = Read("map\tbank\tprogram\tname\n5\t127\t127\tLast\n", XgToneFormat());
+  ASSERT_EQ(xg_tone.size(), 128u * 768u);
+  EXPECT_EQ(xg_tone[127 * 768 + 127 * 6 + 5], "Last");
 
-  const auto gsDrum = Read("map\tkit\tnote\tname\n3\t2\t40\tKelontuk \n", GsDrumFormat());
-  ASSERT_EQ(gsDrum.size(), 128u * 640u);
-  EXPECT_EQ(gsDrum[2 * 640 + 40 * 5 + 3], "Kelontuk ");  // the trailing blank stays
+  const auto gs_drum = Read("map\tkit\tnote\tname\n3\t2\t40\tKelontuk \n", GsDrumFormat());
+  ASSERT_EQ(gs_drum.size(), 128u * 640u);
+  EXPECT_EQ(gs_drum[2 * 640 + 40 * 5 + 3], "Kelontuk ");  // the trailing blank stays
 
-  const auto xgDrum = Read("kit\tnote\tname\n126\t13\t Surdo\n", XgDrumFormat());
-  ASSERT_EQ(xgDrum.size(), 128u * 128u);
-  EXPECT_EQ(xgDrum[126 * 128 + 13], " Surdo");
+  const auto xg_drum = Read("kit\tnote\tname\n126\t13\t Surdo\n", XgDrumFormat());
+  ASSERT_EQ(xg_drum.size(), 128u * 128u);
+  EXPECT_EQ(xg_drum[126 * 128 + 13], " Surdo");
 }
 
 TEST(NameTableSource, MalformedFilesAreRejectedWithTheirLine) {

@@ -8,12 +8,12 @@ namespace tonalyx::test {
 
 // One filled table set shared by the read-only tests.
 inline const NameTables& Filled() {
-  static const NameTables tables = [] {
+  static const NameTables kTables = [] {
     NameTables t;
     t.FillNameTables();
     return t;
   }();
-  return tables;
+  return kTables;
 }
 
 // Banks 0..127 holding at least one name in the given tone map.

@@ -102,14 +102,14 @@ TEST(XgToneRules, BanksWithNamesPerMap) {
 // name in all of them, apart from the MU100 bank 0 and program 7 bank 73 of map 0.
 TEST(XgToneRules, SmallerMapsAreContainedInLargerOnesWithTheSameNames) {
   const NameTables& t = Filled();
-  const std::set<std::pair<int, int>> onlySmallMaps = {{50, 69}, {63, 66}};
+  const std::set<std::pair<int, int>> only_small_maps = {{50, 69}, {63, 66}};
   for (int program = 0; program < 128; ++program) {
     for (int bank = 0; bank < 128; ++bank) {
       for (int map = 1; map < 6; ++map) {
         const std::string_view name = t.XgTone(program, bank, map);
         if (name.empty()) continue;
         EXPECT_TRUE(PrintableAscii(name)) << name;
-        const bool exception = map == 3 && onlySmallMaps.count({program, bank});
+        const bool exception = map == 3 && only_small_maps.count({program, bank});
         const std::string_view larger = t.XgTone(program, bank, map - 1);
         EXPECT_NE(larger.empty(), !exception)
             << "program " << program << " bank " << bank << " map " << map;
@@ -128,11 +128,11 @@ TEST(XgToneRules, Bank126MarksTheMu100Programs) {
   int marked = 0;
   for (int program = 0; program < 128; ++program) {
     const std::string_view mu100 = t.XgTone(program, 0, 2);
-    const bool isMarked = mu100.back() == '#';
-    marked += isMarked;
+    const bool is_marked = mu100.back() == '#';
+    marked += is_marked;
     const std::string_view bank126 = t.XgTone(program, 126, 0);
-    EXPECT_EQ(bank126.empty(), !isMarked) << "program " << program;
-    if (isMarked && program != 0 && program != 7 && program != 32) {
+    EXPECT_EQ(bank126.empty(), !is_marked) << "program " << program;
+    if (is_marked && program != 0 && program != 7 && program != 32) {
       EXPECT_EQ(bank126, mu100) << "program " << program;
     }
     EXPECT_EQ(t.XgTone(program, 126, 1), program == 4 ? "" : bank126);

@@ -260,7 +260,7 @@ class ProgramBankWindowsTest : public QObject {
     form2->show();
     form2->resize(640, 480);
     form2->hide();
-    SettingsFile saved = SettingsFile::Open(w_->ctx.settingsPath);
+    SettingsFile saved = SettingsFile::Open(w_->ctx.settings_path);
     QCOMPARE(saved.ReadInteger("Window2", "Width", 0), 640);
     QCOMPARE(saved.ReadInteger("Window2", "Height", 0), 480);
 
@@ -268,7 +268,7 @@ class ProgramBankWindowsTest : public QObject {
     form2->resize(600, 400);
     form2->close();
     QVERIFY(!form2->isVisible());
-    saved = SettingsFile::Open(w_->ctx.settingsPath);
+    saved = SettingsFile::Open(w_->ctx.settings_path);
     QCOMPARE(saved.ReadInteger("Window2", "Width", 0), 600);
     QCOMPARE(saved.ReadInteger("Window2", "Height", 0), 400);
     QCOMPARE(saved.ReadInteger("Window2", "Left", -1), form2->x());

@@ -33,7 +33,7 @@ class TForm7Test : public QObject {
     QVERIFY(h.sentAtCreation.empty());
     struct Row {
       const char* caption;
-      int valueLeft, minimum, maximum, start;
+      int value_left, minimum, maximum, start;
     };
     const Row rows[8] = {
         {"ベロシティー=", 88, 0, 127, 100},
@@ -56,11 +56,11 @@ class TForm7Test : public QObject {
       QCOMPARE(Label(form, 2 * row - 1)->text(), QString::fromUtf8(r.caption));
       QCOMPARE(Label(form, 2 * row - 1)->pos(), QPoint(16, 8 + 48 * (row - 1)));
       QCOMPARE(Label(form, 2 * row)->text(), QString::number(r.start));
-      QCOMPARE(Label(form, 2 * row)->pos(), QPoint(r.valueLeft, 8 + 48 * (row - 1)));
+      QCOMPARE(Label(form, 2 * row)->pos(), QPoint(r.value_left, 8 + 48 * (row - 1)));
     }
     const ControllerValues v = form.Values();
-    QCOMPARE(QList<int>({v.velocity, v.modulation, v.reverb, v.chorus, v.delay, v.pan, v.pitchBend,
-                         v.bendSensitivity}),
+    QCOMPARE(QList<int>({v.velocity, v.modulation, v.reverb, v.chorus, v.delay, v.pan, v.pitch_bend,
+                         v.bend_sensitivity}),
              QList<int>({100, 0, 40, 0, 0, 0, 0, 2}));
     QCOMPARE(form.geometry().size(), QSize(445, 206));  // no settings file: the defaults
     QCOMPARE(form.pos(), QPoint(483, 79));

@@ -64,16 +64,16 @@ class AuditionButtonTest : public QObject {
     QWidget window;
     AuditionButton first(1, &window);
     AuditionButton second(2, &window);
-    QSignalSpy firstUp(&first, &AuditionButton::Up);
-    QSignalSpy secondUp(&second, &AuditionButton::Up);
+    QSignalSpy first_up(&first, &AuditionButton::Up);
+    QSignalSpy second_up(&second, &AuditionButton::Up);
     window.show();
 
     QTest::mousePress(&first, Qt::LeftButton);
     AuditionHold::EndAllHeld();
-    QCOMPARE(firstUp.count(), 1);
-    QCOMPARE(secondUp.count(), 0);  // never pressed, nothing to end
+    QCOMPARE(first_up.count(), 1);
+    QCOMPARE(second_up.count(), 0);  // never pressed, nothing to end
     AuditionHold::EndAllHeld();
-    QCOMPARE(firstUp.count(), 1);
+    QCOMPARE(first_up.count(), 1);
   }
 };
 
