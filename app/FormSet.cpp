@@ -34,9 +34,9 @@ Form* Create(AppContext& ctx, std::vector<std::unique_ptr<QWidget>>& windows,
 
 FormSet::FormSet(AppContext& context) : ctx_(context) {
   Forms& f = ctx_.forms;
-  Create(ctx_, windows_, f.form1);
+  TForm1* form1 = Create(ctx_, windows_, f.form1);
   TForm2* form2 = Create(ctx_, windows_, f.form2);
-  Create(ctx_, windows_, f.form3);
+  TForm3* form3 = Create(ctx_, windows_, f.form3);
   TForm4* form4 = Create(ctx_, windows_, f.form4);
   Create(ctx_, windows_, f.form5);
   Create(ctx_, windows_, f.form6);
@@ -48,6 +48,7 @@ FormSet::FormSet(AppContext& context) : ctx_(context) {
   Create(ctx_, windows_, f.form12);
   Create(ctx_, windows_, f.form13);
 
+  QObject::connect(form1, &TForm1::SavedModuleTypeRead, form3, &TForm3::RestoreSelection);
   QObject::connect(form2, &TForm2::SearchRequested, form2, [this] { OpenFinder(false); });
   QObject::connect(form4, &TForm4::SearchRequested, form4, [this] { OpenFinder(true); });
 }

@@ -10,7 +10,6 @@
 
 #include "midi/ShortMessage.h"
 #include "modules/ModuleTypeActions.h"
-#include "modules/TForm3.h"
 #include "settings/SettingsFile.h"
 #include "ui/AuditionHold.h"
 #include "ui/UiLook.h"
@@ -118,7 +117,7 @@ void TForm1::Button1Click() {
 void TForm1::Button2Click() {
   ShowInFront(ctx_.forms.form4.Window());
   const int saved_type = SettingsFile::Open(ctx_.settings_path).ReadInteger("dev", "type", 0);
-  if (ctx_.forms.form3 != nullptr) ctx_.forms.form3->RestoreSelection(saved_type);
+  emit SavedModuleTypeRead(saved_type);
   StartModuleReset(ctx_);
   ctx_.tables.FillNameTables();
   ctx_.events.RefreshCaptions(Events::Caption::kDrum);

@@ -34,6 +34,10 @@ class TForm1 : public QMainWindow {
   void N3Click();
 
  signals:
+  // The drum button has read the saved module type; the module type window
+  // puts it into its selection (with its full effect) before the button goes
+  // on to the module reset.
+  void SavedModuleTypeRead(int saved_type);
   // The main window has closed: settings are stored and the program ends.
   void Closed();
 
