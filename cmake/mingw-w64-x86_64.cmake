@@ -24,5 +24,5 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 # Programs of the build (the name table generator, the tests) run under Wine.
 find_program(TONALYX_WINE wine)
 if(TONALYX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TONALYX_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run-under-wine)
 endif()
