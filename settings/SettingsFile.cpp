@@ -76,6 +76,18 @@ bool WriteAll(int fd, std::string_view text) {
   return true;
 }
 
+// Makes a missing folder and its missing parents, each readable by the user
+// alone, as a configuration folder should be. False when one cannot be made.
+bool MakeFolders(const std::filesystem::path& folder) {
+  std::error_code error;
+  if (std::filesystem::is_directory(folder, error)) return true;
+  if (std::filesystem::exists(folder, error)) return false;
+  const std::filesystem::path parent = folder.parent_path();
+  if (!parent.empty() && parent != folder && !MakeFolders(parent)) return false;
+  if (::mkdir(folder.c_str(), 0700) == 0) return true;
+  return errno == EEXIST && std::filesystem::is_directory(folder, error);  // made meanwhile
+}
+
 }  // namespace
 
 std::optional<int> ParseSettingsInteger(std::string_view text) {
@@ -237,6 +249,8 @@ bool SettingsFile::Store() const {
 
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
+  // The first store into the user's configuration folder makes its folder.
+  if (!exists && !MakeFolders(folder)) return false;
   static unsigned counter = 0;
   const fs::path temporary =
       folder / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +

@@ -63,6 +63,8 @@ class SettingsFile {
   // written: the file is marked read-only (no write permission bit at all,
   // refused even where the process could override the bits), the process may
   // not write it, the folder takes no new file, or writing fails (disk full).
+  // A missing folder is made first (with its missing parents, for the user
+  // alone), so the first store into the user's configuration folder works.
   bool Store() const;
 
   const std::filesystem::path& Path() const { return path_; }

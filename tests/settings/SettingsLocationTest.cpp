@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
+
+namespace tonalyx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A temporary tree with an executable's folder and a user configuration folder.
+class SettingsLocation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "tonalyx-location-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+    bin_ = root_ / "bin";
+    fs::create_directory(bin_);
+    config_ = root_ / "home" / ".config";
+    fs::create_directories(config_);
+  }
+  void TearDown() override {
+    std::error_code error;
+    fs::permissions(bin_, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(root_, error);
+  }
+  SettingsPlaces Places(const fs::path& installBin) const {
+    return {bin_ / "tonalyx", installBin, config_};
+  }
+  fs::path Beside() const { return bin_ / "tonalyx.ini"; }
+  fs::path InConfig() const { return config_ / "tonalyx" / "tonalyx.ini"; }
+  void MakeBinReadOnly() const {
+    fs::permissions(bin_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+  }
+
+  fs::path root_;
+  fs::path bin_;
+  fs::path config_;
+};
+
+TEST_F(SettingsLocation, ABuildFolderOrPortableCopyKeepsItsSettingsBesideTheExecutable) {
+  EXPECT_EQ(ChooseSettingsPath(Places(root_ / "usr" / "bin")), Beside());
+  EXPECT_EQ(ChooseSettingsPath(Places({})), Beside());  // no install folder known
+}
+
+TEST_F(SettingsLocation, TheInstallFolderUsesTheUserConfigurationFolderThoughItIsWritable) {
+  // As for root, who could write /usr/bin.
+  EXPECT_EQ(ChooseSettingsPath(Places(bin_)), InConfig());
+  // However the build spells the folder.
+  EXPECT_EQ(ChooseSettingsPath(Places(bin_ / "")), InConfig());
+  EXPECT_EQ(ChooseSettingsPath(Places(root_ / "home" / ".." / "bin")), InConfig());
+  fs::create_directory_symlink(bin_, root_ / "linked-bin");
+  EXPECT_EQ(ChooseSettingsPath(Places(root_ / "linked-bin")), InConfig());
+}
+
+TEST_F(SettingsLocation, AReadOnlyFolderUsesTheUserConfigurationFolder) {
+  MakeBinReadOnly();
+  EXPECT_EQ(ChooseSettingsPath(Places(root_ / "usr" / "bin")), InConfig());
+}
+
+TEST_F(SettingsLocation, AReadableFileBesideTheExecutableAlwaysWins) {
+  std::ofstream(Beside()) << "[window]\nheight=300\n";
+  MakeBinReadOnly();
+  EXPECT_EQ(ChooseSettingsPath(Places(bin_)), Beside());
+}
+
+TEST_F(SettingsLocation, SomethingBesideThatIsNoFileDoesNotCount) {
+  fs::create_directory(Beside());
+  EXPECT_EQ(ChooseSettingsPath(Places(bin_)), InConfig());
+}
+
+TEST_F(SettingsLocation, WithoutAUserConfigurationFolderTheFileStaysBeside) {
+  MakeBinReadOnly();
+  EXPECT_EQ(ChooseSettingsPath({bin_ / "tonalyx", bin_, {}}), Beside());
+}
+
+TEST_F(SettingsLocation, TheFirstStoreMakesTheConfigurationFolderForTheUserAlone) {
+  fs::remove_all(root_ / "home");  // not even ~/.config yet
+  const fs::path path = ChooseSettingsPath(Places(bin_));
+  SettingsFile settings = SettingsFile::Open(path);
+  EXPECT_EQ(settings.Text(), "");
+  settings.WriteInteger("window", "Height", 127);
+  ASSERT_TRUE(settings.Store());
+  EXPECT_EQ(SettingsFile::Open(path).ReadInteger("window", "height", 0), 127);
+  for (const fs::path& folder : {config_, config_ / "tonalyx"}) {
+    EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all) << folder;
+  }
+  EXPECT_FALSE(fs::exists(Beside()));
+}
+
+}  // namespace
+}  // namespace tonalyx
