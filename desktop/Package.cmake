@@ -7,14 +7,13 @@ set(CPACK_PACKAGE_NAME tonalyx)
 set(CPACK_PACKAGE_VENDOR "The Tonalyx developers")
 set(CPACK_PACKAGE_CONTACT "The Tonalyx developers <tonalyx@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "audition the tones and drum sounds of a MIDI tone module")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "audition the tones and drum sounds of a MIDI tone module
- Tonalyx plays one tone of a MIDI tone module (GS, XG or GM, hardware or
- software) for as long as its button is held: 128 program buttons named after
- the tones of the current bank, 128 drum note buttons named after the
- instruments of the current kit, and windows for bank, controllers, test note
- and module type. A built-in General MIDI synthesizer plays through the
- computer's audio output when no tone module is attached.")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tonalyx plays one tone of a MIDI tone module (GS, XG or GM, hardware or
+software) for as long as its button is held: 128 program buttons named after
+the tones of the current bank, 128 drum note buttons named after the
+instruments of the current kit, and windows for bank, controllers, test note
+and module type. A built-in General MIDI synthesizer plays through the
+computer's audio output when no tone module is attached.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
