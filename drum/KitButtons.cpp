@@ -14,7 +14,7 @@ constexpr int kHeight = 17;
 }  // namespace
 
 std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonPlace> places,
-                                           AppContext& ctx) {
+                                           std::string_view (*kitName)(int kit), AppContext& ctx) {
   std::vector<QPushButton*> buttons;
   buttons.reserve(places.size());
   for (const KitButtonPlace& place : places) {
@@ -22,7 +22,7 @@ std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitB
     button->setObjectName(QStringLiteral("Button%1").arg(place.number));
     button->setGeometry(kLeft + kColumnStride * (place.column - 1),
                         kTop + kRowStride * (place.row - 1), kWidth, kHeight);
-    SetCaption(*button, place.caption);
+    SetCaption(*button, kitName(place.kit));
     button->setFocusPolicy(Qt::StrongFocus);
     const int kit = place.kit;
     QObject::connect(button, &QPushButton::clicked, &window,
