@@ -184,22 +184,18 @@ class DesktopLookTest : public QObject {
     const Widest xgTone = WidestName(6, 128, 128, [&](int map, int bank, int program) {
       return tables.XgTone(program, bank, map);
     });
-    f.form3->RestoreSelection(0);
-    state.MapIndex = gsTone.a;
-    state.CurrentBank = gsTone.b;
-    state.CurrentProgram = gsTone.c;
-    f.form2->RefreshProgramCaptions();
-    f.form6->RefreshBankCaptions();
-    ExpectShownWhole(Button(f.form2, gsTone.c + 1), gsTone.name);
-    ExpectShownWhole(Button(f.form6, gsTone.b + 1), gsTone.name);
-    f.form3->RestoreSelection(1);
-    state.XgMapIndex = xgTone.a;
-    state.CurrentBank = xgTone.b;
-    state.CurrentProgram = xgTone.c;
-    f.form2->RefreshProgramCaptions();
-    f.form6->RefreshBankCaptions();
-    ExpectShownWhole(Button(f.form2, xgTone.c + 1), xgTone.name);
-    ExpectShownWhole(Button(f.form6, xgTone.b + 1), xgTone.name);
+    const auto expectOnToneButtons = [&](int type, int& mapIndex, const Widest& widest) {
+      f.form3->RestoreSelection(type);
+      mapIndex = widest.a;
+      state.CurrentBank = widest.b;
+      state.CurrentProgram = widest.c;
+      f.form2->RefreshProgramCaptions();
+      f.form6->RefreshBankCaptions();
+      ExpectShownWhole(Button(f.form2, widest.c + 1), widest.name);
+      ExpectShownWhole(Button(f.form6, widest.b + 1), widest.name);
+    };
+    expectOnToneButtons(0, state.MapIndex, gsTone);
+    expectOnToneButtons(1, state.XgMapIndex, xgTone);
 
     // GS and XG drum instruments on the drum note buttons.
     const Widest gsDrum = WidestName(

@@ -31,9 +31,11 @@ cleanup() {
 trap cleanup EXIT
 
 failed=0
+run_failed=0
 fail() {
   echo "FAIL ($run): $*" >&2
   failed=1
+  run_failed=1
 }
 
 # The offscreen platform's own notice that it cannot pass size limits to a
@@ -43,6 +45,7 @@ offscreen_notice='This plugin does not support propagateSizeHints()'
 # first_run <name> <executable> <expected settings file> [env...]
 first_run() {
   run=$1
+  run_failed=0
   local executable=$2 expected=$3
   shift 3
   local home="$work/$run/home" runtime="$work/$run/runtime"
@@ -64,7 +67,7 @@ first_run() {
   grep -qxF "[window]" <<<"$settings" || fail "settings lack [window]"
   grep -A1 -xF "[Window7]" <<<"$settings" | grep -qxF "Height=423" ||
     fail "the controller window's first height is not 423"
-  echo "ok ($run): quiet, exit 0, settings in $expected"
+  ((run_failed)) || echo "ok ($run): quiet, exit 0, settings in $expected"
 }
 
 if [[ $mode == --in-place ]]; then
