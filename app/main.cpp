@@ -1,28 +1,59 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <filesystem>
 
 #include "app/AppContext.h"
 #include "app/FormSet.h"
+#include "app/ProgramIdentity.h"
 #include "app/StopSignals.h"
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
-#include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
+
+namespace {
+
+// Beside the executable in a build folder or a portable copy; in the user's
+// configuration folder once installed.
+// Paths come from UTF-16, so a folder outside the ANSI code page (a Japanese
+// folder on a Western Windows) stays intact; on Linux they become UTF-8.
+std::filesystem::path SettingsPath() {
+  const QString userConfig =
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return tonalyx::ChooseSettingsPath(
+      {std::filesystem::path(QCoreApplication::applicationFilePath().toStdU16String()),
+       TONALYX_INSTALL_BINDIR, std::filesystem::path(userConfig.toStdU16String())});
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Only the main window's close ends the program; the others just hide.
   QApplication::setQuitOnLastWindowClosed(false);
-  // Catch SIGTERM and SIGINT before the windows are made; they are acted on
-  // once the main window exists and the event loop runs.
-  tonalyx::StopSignals stopSignals;
+  tonalyx::ApplyProgramIdentity();
 
-  // From UTF-16, so a path outside the ANSI code page (a Japanese folder on a
-  // Western Windows) stays intact; on Linux it becomes UTF-8 as before.
-  const auto settingsPath = tonalyx::SettingsPathForExecutable(
-      std::filesystem::path(QCoreApplication::applicationFilePath().toStdU16String()));
+  // Catch SIGTERM and SIGINT before the windows are made. A stop request
+  // closes the main window the ordinary way: held notes end, the rhythm
+  // channel is silenced, the device closed and the settings stored. One that
+  // comes while the windows are still being made (a message box of the
+  // start-up waits for the user) ends that message box and closes the main
+  // window as soon as it exists.
+  tonalyx::StopSignals stopSignals;
+  tonalyx::TForm1* mainWindow = nullptr;
+  bool stopRequested = false;
+  stopSignals.Watch([&mainWindow, &stopRequested] {
+    if (mainWindow != nullptr) {
+      mainWindow->close();
+      return;
+    }
+    stopRequested = true;
+    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+  });
+
+  const auto settingsPath = SettingsPath();
   auto backend = tonalyx::CreateOutputBackend(settingsPath);
   tonalyx::AppContext context(*backend, settingsPath);
   context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
@@ -33,13 +64,13 @@ int main(int argc, char* argv[]) {
   };
 
   tonalyx::FormSet forms(context);
-  tonalyx::TForm1* mainWindow = context.forms.form1;
+  mainWindow = context.forms.form1;
   QObject::connect(mainWindow, &tonalyx::TForm1::Closed, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
-  // A stop request closes the main window the ordinary way: held notes end,
-  // the rhythm channel is silenced, the device closed and the settings stored.
-  stopSignals.Watch([mainWindow] { mainWindow->close(); });
-
-  mainWindow->show();
+  if (stopRequested) {
+    mainWindow->close();
+  } else {
+    mainWindow->show();
+  }
   return QApplication::exec();
 }

@@ -61,6 +61,20 @@ std::string ReadCapped(const std::filesystem::path& path) {
   return text;
 }
 
+// Makes a missing folder and its missing parents, each for the user alone,
+// as a configuration folder should be. False when one cannot be made.
+bool MakeFolders(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (fs::is_directory(folder, error)) return true;
+  if (fs::exists(folder, error)) return false;
+  const fs::path parent = folder.parent_path();
+  if (!parent.empty() && parent != folder && !MakeFolders(parent)) return false;
+  if (!fs::create_directory(folder, error)) return !error && fs::is_directory(folder, error);
+  fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+  return true;
+}
+
 }  // namespace
 
 std::optional<int> ParseSettingsInteger(std::string_view text) {
@@ -206,6 +220,9 @@ bool SettingsFile::Store() const {
     target = fs::weakly_canonical(target, error);
     if (error) return false;
   }
+  // The first store into the user's configuration folder makes its folder.
+  fs::path folder = target.parent_path();
+  if (!folder.empty() && !fs::exists(target, error) && !MakeFolders(folder)) return false;
   return ReplaceFileAtomically(target, Text());
 }
 

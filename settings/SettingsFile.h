@@ -64,7 +64,8 @@ class SettingsFile {
   // read-only (no write permission bit at all, or the read-only attribute on
   // Windows; refused even where the process could lift the mark), the process
   // may not write it, the folder takes no new file, or writing fails (disk
-  // full).
+  // full). A missing folder is made first (with its missing parents, for the
+  // user alone), so the first store into the user's configuration folder works.
   bool Store() const;
 
   const std::filesystem::path& Path() const { return path_; }
