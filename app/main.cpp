@@ -1,26 +1,61 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QThread>
 
+#include <filesystem>
+
 #include "app/FormSet.h"
+#include "app/ProgramIdentity.h"
 #include "app/StopSignals.h"
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
 #include "midi/SynthBackend.h"
-#include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 #include "settings/SoundfontSetting.h"
 #include "ui/AppContext.h"
+
+namespace {
+
+// Beside the executable in a build folder or a portable copy; in the user's
+// configuration folder once installed.
+// Paths come from UTF-16, so a folder outside the ANSI code page (a Japanese
+// folder on a Western Windows) stays intact; on Linux they become UTF-8.
+std::filesystem::path SettingsPath() {
+  const QString user_config =
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return tonalyx::ChooseSettingsPath(
+      {std::filesystem::path(QCoreApplication::applicationFilePath().toStdU16String()),
+       TONALYX_INSTALL_BINDIR, std::filesystem::path(user_config.toStdU16String())});
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Only the main window's close ends the program; the others just hide.
   QApplication::setQuitOnLastWindowClosed(false);
-  // Catch SIGTERM and SIGINT before the windows are made; they are acted on
-  // once the main window exists and the event loop runs.
-  tonalyx::StopSignals stop_signals;
+  tonalyx::ApplyProgramIdentity();
 
-  const auto settings_path =
-      tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString());
+  // Catch SIGTERM and SIGINT before the windows are made. A stop request
+  // closes the main window the ordinary way: held notes end, the rhythm
+  // channel is silenced, the device closed and the settings stored. One that
+  // comes while the windows are still being made (a message box of the
+  // start-up waits for the user) ends that message box and closes the main
+  // window as soon as it exists.
+  tonalyx::StopSignals stop_signals;
+  tonalyx::TForm1* main_window = nullptr;
+  bool stop_requested = false;
+  stop_signals.Watch([&main_window, &stop_requested] {
+    if (main_window != nullptr) {
+      main_window->close();
+      return;
+    }
+    stop_requested = true;
+    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+  });
+
+  const auto settings_path = SettingsPath();
   auto backend = tonalyx::CreateOutputBackend([settings_path] {
     return tonalyx::SoundfontSetting(settings_path, tonalyx::kSystemSoundfont);
   });
@@ -33,13 +68,13 @@ int main(int argc, char* argv[]) {
   };
 
   tonalyx::FormSet forms(context);
-  tonalyx::TForm1* main_window = context.forms.form1;
+  main_window = context.forms.form1;
   QObject::connect(main_window, &tonalyx::TForm1::Closed, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
-  // A stop request closes the main window the ordinary way: held notes end,
-  // the rhythm channel is silenced, the device closed and the settings stored.
-  stop_signals.Watch([main_window] { main_window->close(); });
-
-  main_window->show();
+  if (stop_requested) {
+    main_window->close();
+  } else {
+    main_window->show();
+  }
   return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include <RtMidi.h>
 
 #include "midi/PortName.h"
+#include "midi/QuietProbe.h"
 #include "midi/ShortMessage.h"
 
 namespace tonalyx {
@@ -76,17 +77,17 @@ bool Compiled(RtMidi::Api api) {
 }  // namespace
 
 RtMidiBackend::RtMidiBackend() {
-#if defined(_WIN32)
+#if defined(__APPLE__)
   const std::array<std::pair<RtMidi::Api, Api>, 1> candidates = {
-      {{RtMidi::WINDOWS_MM, Api::WindowsMm}}};
-#elif defined(__APPLE__)
-  const std::array<std::pair<RtMidi::Api, Api>, 1> candidates = {
-      {{RtMidi::MACOSX_CORE, Api::CoreMidi}}};
+      {{RtMidi::MACOSX_CORE, Api::kCoreMidi}}};
 #else
   // JACK comes second: its output only exists while a JACK server runs.
   const std::array<std::pair<RtMidi::Api, Api>, 2> candidates = {
       {{RtMidi::LINUX_ALSA, Api::kAlsa}, {RtMidi::UNIX_JACK, Api::kJack}}};
 #endif
+  // An API whose service is missing is simply passed over, without libjack's
+  // or libasound's reports of it on the terminal.
+  const QuietProbe quiet;
   for (const auto& [rtApi, api] : candidates) {
     if (!Compiled(rtApi)) continue;
     out_ = MakeOut(rtApi, last_error_);

@@ -1,13 +1,10 @@
 #include "settings/SettingsFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <system_error>
+
+#include "settings/AtomicFile.h"
 
 namespace tonalyx {
 namespace {
@@ -64,15 +61,17 @@ std::string ReadCapped(const std::filesystem::path& path) {
   return text;
 }
 
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
+// Makes a missing folder and its missing parents, each for the user alone,
+// as a configuration folder should be. False when one cannot be made.
+bool MakeFolders(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (fs::is_directory(folder, error)) return true;
+  if (fs::exists(folder, error)) return false;
+  const fs::path parent = folder.parent_path();
+  if (!parent.empty() && parent != folder && !MakeFolders(parent)) return false;
+  if (!fs::create_directory(folder, error)) return !error && fs::is_directory(folder, error);
+  fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
   return true;
 }
 
@@ -221,52 +220,10 @@ bool SettingsFile::Store() const {
     target = fs::weakly_canonical(target, error);
     if (error) return false;
   }
-
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  if (exists) {
-    // Renaming a new file over the old one would bypass its permissions, so
-    // ask first: a file marked read-only stays as it is even for a process
-    // that could override the bits.
-    if (!S_ISREG(old.st_mode)) return false;
-    if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    if (::access(target.c_str(), W_OK) != 0) return false;
-  } else if (errno != ENOENT) {
-    return false;
-  }
-
+  // The first store into the user's configuration folder makes its folder.
   fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  static unsigned counter = 0;
-  const fs::path temporary =
-      folder / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                std::to_string(++counter));
-  const mode_t mode = exists ? (old.st_mode & 07777) : 0666;
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd < 0) return false;
-
-  bool ok = WriteAll(fd, Text());
-  if (ok && exists) {
-    // Keep the old file's owner and mode; the owner can only be kept by a
-    // privileged process, and failing to is no reason to lose the settings.
-    const bool owner_kept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
-    static_cast<void>(owner_kept);
-    ok = ::fchmod(fd, mode) == 0;
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  // Make the rename itself durable; a failure here leaves a complete file.
-  const int dir_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir_fd >= 0) {
-    ::fsync(dir_fd);
-    ::close(dir_fd);
-  }
-  return true;
+  if (!folder.empty() && !fs::exists(target, error) && !MakeFolders(folder)) return false;
+  return ReplaceFileAtomically(target, Text());
 }
 
 std::filesystem::path SettingsPathForExecutable(const std::filesystem::path& executable) {

@@ -58,11 +58,14 @@ class SettingsFile {
   std::string Text() const;
 
   // Rewrites the whole file atomically: the text goes to a temporary file in
-  // the same folder, which then replaces the old one. Returns false, leaving
-  // the previous file byte for byte as it was, when it cannot or must not be
-  // written: the file is marked read-only (no write permission bit at all,
-  // refused even where the process could override the bits), the process may
-  // not write it, the folder takes no new file, or writing fails (disk full).
+  // the same folder, which then replaces the old one (through a symbolic link,
+  // the file it points to). Returns false, leaving the previous file byte for
+  // byte as it was, when it cannot or must not be written: the file is marked
+  // read-only (no write permission bit at all, or the read-only attribute on
+  // Windows; refused even where the process could lift the mark), the process
+  // may not write it, the folder takes no new file, or writing fails (disk
+  // full). A missing folder is made first (with its missing parents, for the
+  // user alone), so the first store into the user's configuration folder works.
   bool Store() const;
 
   const std::filesystem::path& Path() const { return path_; }

@@ -37,7 +37,7 @@ void Scan(const NameTables& tables, const MapLayout& layout, std::string_view sk
           const SearchWords& words, std::vector<Hit>& hits) {
   hits.clear();
   const bool valid_map = layout.map >= 0 && layout.map < layout.map_count;
-  assert(validMap && "map out of range");
+  assert(valid_map && "map out of range");
   if (!valid_map || !tables.IsFilled() || words.IsEmpty()) return;
   const std::uint16_t* first = layout.cells + layout.offset + layout.map;
   for (int outer = 0; outer < kKeyCount; ++outer) {

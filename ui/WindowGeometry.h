@@ -37,7 +37,8 @@ inline constexpr std::array<GeometrySection, 12> kWindowSections = {{
     {"Window4", WindowGeometry{608, 929, 88, 326}},
     {"Window5", WindowGeometry{219, 445, 71, 460}},
     {"Window6", WindowGeometry{562, 729, 187, 287}},
-    {"Window7", WindowGeometry{206, 445, 79, 483}},
+    // Tall enough on a first run for all eight rows (the last bar ends at 377).
+    {"Window7", WindowGeometry{423, 445, 79, 483}},
     {"Window8", WindowGeometry{140, 1029, 167, 554}},
     {"Window9", WindowGeometry{201, 253, 104, 154}},
     {"Window10", WindowGeometry{215, 258, 107, 489}},

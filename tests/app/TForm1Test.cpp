@@ -275,9 +275,9 @@ class TForm1Test : public QObject {
 
   void closeEndsAHeldNoteWhileThePortIsStillOpen() {
     Run run;
-    const std::uint32_t note_off = ShortMessage(0x90, 60, 0);
+    constexpr std::uint32_t note_off = ShortMessage(0x90, 60, 0);
     QWidget control;
-    AuditionHold hold(control, [&run, note_off] { run.ctx.port.SendShort(note_off); });
+    AuditionHold hold(control, [&run] { run.ctx.port.SendShort(note_off); });
     hold.Started();
     run.backend.Clear();
     run.main->close();

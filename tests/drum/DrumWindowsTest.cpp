@@ -27,6 +27,7 @@
 #include "tone/TForm7.h"
 #include "ui/AuditionButton.h"
 #include "ui/AuditionHold.h"
+#include "ui/UiLook.h"
 
 namespace tonalyx {
 namespace {
@@ -482,8 +483,11 @@ class DrumWindowsTest : public QObject {
     QCOMPARE(kitButton(xg, 30)->geometry(), QRect(8, 88, 105, 17));
     QCOMPARE(kitButton(xg, 6)->geometry(), QRect(8, 104, 105, 17));
     QCOMPARE(kitButton(xg, 29)->geometry(), QRect(216, 152, 105, 17));
-    QCOMPARE(kitButton(xg, 28)->font().pixelSize(), 11);
-    QCOMPARE(kitButton(xg, 29)->font().pixelSize(), 11);
+    // The two long MU captions start from a smaller size than the others and
+    // shrink further only as far as they must to be shown whole.
+    QVERIFY(kitButton(xg, 28)->font().pixelSize() <= 11);
+    QVERIFY(kitButton(xg, 29)->font().pixelSize() <= 11);
+    QVERIFY(kitButton(xg, 28)->font().pixelSize() >= kSmallestCaptionPixels);
     QCOMPARE(kitButton(xg, 27)->font().pixelSize(), 12);
     QCOMPARE(xg.size(), QSize(449, 213));
     QCOMPARE(xg.pos(), QPoint(428, 182));

@@ -53,8 +53,6 @@ const char* ApiName(RtMidiBackend::Api api) {
       return "alsa";
     case RtMidiBackend::Api::kJack:
       return "jack";
-    case RtMidiBackend::Api::kWindowsMm:
-      return "winmm";
     case RtMidiBackend::Api::kCoreMidi:
       return "coremidi";
     case RtMidiBackend::Api::kNone:

@@ -2,47 +2,41 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "StoreFolder.h"
 
 namespace tonalyx {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SoundfontSettingTest : public ::testing::Test {
+// Absolute on every platform (a bare "/opt" has no drive on Windows).
+fs::path Elsewhere(const std::string& name) { return fs::temp_directory_path() / "opt" / name; }
+
+class SoundfontSettingTest : public SettingsStore {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tonalyx-soundfont-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   fs::path Settings(const std::string& text) const {
-    std::ofstream(dir_ / "tonalyx.ini", std::ios::binary) << text;
-    return dir_ / "tonalyx.ini";
+    WriteAll(path_, text);
+    return path_;
   }
-
-  fs::path dir_;
 };
 
 TEST_F(SoundfontSettingTest, ANamedSoundfontCountsFromTheSettingsFolder) {
-  EXPECT_EQ(SoundfontSetting(Settings("[synth]\nsoundfont=fonts/a.sf2\n"), "/usr/x.sf2"),
-            dir_ / "fonts/a.sf2");
-  EXPECT_EQ(SoundfontSetting(Settings("[SYNTH]\nSoundFont = /opt/b.sf2\n"), "/usr/x.sf2"),
-            fs::path("/opt/b.sf2"));
+  EXPECT_EQ(SoundfontSetting(Settings("[synth]\nsoundfont=fonts/a.sf2\n"), Elsewhere("x.sf2")),
+            folder_ / "fonts/a.sf2");
+  EXPECT_EQ(SoundfontSetting(Settings("[SYNTH]\nSoundFont = " + Elsewhere("b.sf2").string() + "\n"),
+                             Elsewhere("x.sf2")),
+            Elsewhere("b.sf2"));
 }
 
 TEST_F(SoundfontSettingTest, NoNameGivesTheFallbackAndEveryCallReadsTheFileAgain) {
-  EXPECT_EQ(SoundfontSetting(dir_ / "missing.ini", "/usr/x.sf2"), fs::path("/usr/x.sf2"));
+  EXPECT_EQ(SoundfontSetting(folder_ / "missing.ini", Elsewhere("x.sf2")), Elsewhere("x.sf2"));
   const fs::path settings = Settings("[synth]\nsoundfont=\n[dev]\ntype=1\n");
-  EXPECT_EQ(SoundfontSetting(settings, "/usr/x.sf2"), fs::path("/usr/x.sf2"));
-  Settings("[synth]\nsoundfont=/opt/c.sf2\n");
-  EXPECT_EQ(SoundfontSetting(settings, "/usr/x.sf2"), fs::path("/opt/c.sf2"));
+  EXPECT_EQ(SoundfontSetting(settings, Elsewhere("x.sf2")), Elsewhere("x.sf2"));
+  Settings("[synth]\nsoundfont=" + Elsewhere("c.sf2").string() + "\n");
+  EXPECT_EQ(SoundfontSetting(settings, Elsewhere("x.sf2")), Elsewhere("c.sf2"));
 }
 
 }  // namespace
