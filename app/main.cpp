@@ -4,18 +4,14 @@
 
 #include "app/AppContext.h"
 #include "app/FormSet.h"
-#include "app/StopSignals.h"
+#include "app/ProgramEnd.h"
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
 #include "settings/SettingsFile.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  // Only the main window's close ends the program; the others just hide.
-  QApplication::setQuitOnLastWindowClosed(false);
-  // Catch SIGTERM and SIGINT before the windows are made; they are acted on
-  // once the main window exists and the event loop runs.
-  tonalyx::StopSignals stopSignals;
+  tonalyx::ProgramEnd programEnd;
 
   const auto settingsPath =
       tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString());
@@ -30,11 +26,9 @@ int main(int argc, char* argv[]) {
 
   tonalyx::FormSet forms(context);
   tonalyx::TForm1* mainWindow = context.forms.form1;
-  QObject::connect(mainWindow, &tonalyx::TForm1::Closed, &app, &QCoreApplication::quit,
-                   Qt::QueuedConnection);
   // A stop request closes the main window the ordinary way: held notes end,
   // the rhythm channel is silenced, the device closed and the settings stored.
-  stopSignals.Watch([mainWindow] { mainWindow->close(); });
+  programEnd.EndWith(*mainWindow);
 
   mainWindow->show();
   return QApplication::exec();

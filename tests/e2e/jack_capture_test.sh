@@ -137,4 +137,5 @@ if ! diff -u "$work/expected" "$work/actual" >"$work/diff.log"; then
   cat "$work/diff.log" >&2
   exit 1
 fi
+grep '^PASS:' "$work/command.log" || true
 echo "PASS: $want messages captured as expected from: ${args[*]}"
