@@ -290,6 +290,25 @@ class TForm1Test : public QObject {
     QVERIFY(!hold.IsHeld());
   }
 
+  void deviceChangeEndsAHeldNoteOnTheOldDeviceAndNotOnTheNewOne() {
+    Run run;
+    const std::uint32_t noteOff = ShortMessage(0x90, 60, 0);
+    QWidget control;
+    AuditionHold hold(control, [&run, noteOff] { run.ctx.port.SendShort(noteOff); });
+    hold.Started();
+    run.backend.Clear();
+    run.Pick(1);
+    const auto& events = run.backend.Events();
+    QVERIFY(events.size() >= 3);
+    QCOMPARE(events[0].message, noteOff);
+    QCOMPARE(events[1].message, AllSoundOffDrums);
+    QVERIFY(events[2].kind == Kind::Close);
+    // The late mouse-up sends nothing to the device opened since.
+    run.backend.Clear();
+    hold.MouseUp();
+    QVERIFY(run.backend.Events().empty());
+  }
+
   void aSettingsFileThatCannotBeWrittenDoesNotStopTheClose() {
     const std::string original = "[dev]\ntype=2\n";
     Run run({"Synth A"}, original);

@@ -1,0 +1,404 @@
+#include "tests/walk/WindowWalk.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+
+#include "app/TForm1.h"
+#include "drum/TForm11.h"
+#include "drum/TForm13.h"
+#include "drum/TForm4.h"
+#include "drum/TForm5.h"
+#include "modules/TForm10.h"
+#include "modules/TForm3.h"
+#include "modules/TForm9.h"
+#include "tone/KeyboardKey.h"
+#include "tone/TForm12.h"
+#include "tone/TForm2.h"
+#include "tone/TForm6.h"
+#include "tone/TForm7.h"
+#include "tone/TForm8.h"
+
+namespace tonalyx {
+namespace {
+
+using Kind = WalkStep::Kind;
+
+// The buttons and menu items that open windows, by the window they are on.
+struct TriggerEntry {
+  int window;
+  const char* name;
+};
+constexpr TriggerEntry kTriggers[] = {
+    {1, "Button1"}, {1, "Button2"}, {1, "N2"}, {1, "N3"}, {2, "MSB1"},
+    {2, "N1"},      {2, "N2"},      {2, "N3"}, {4, "N1"}, {4, "N2"},
+};
+constexpr int kTriggerCount = static_cast<int>(std::size(kTriggers));
+constexpr int kAuditionWindows[] = {2, 4, 6, 8};
+
+Qt::MouseButton MouseButton(int value) { return value == 0 ? Qt::LeftButton : Qt::RightButton; }
+int ValueOf(Qt::MouseButton button) { return button == Qt::LeftButton ? 0 : 1; }
+
+int Below(std::mt19937_64& random, int bound) {
+  // The generator's output is fixed by the standard, unlike the distributions,
+  // so a seed picks the same walk everywhere.
+  return static_cast<int>(random() % static_cast<std::uint64_t>(bound));
+}
+
+template <typename T>
+T OneOf(std::mt19937_64& random, const std::vector<T>& choices) {
+  return choices[static_cast<std::size_t>(Below(random, static_cast<int>(choices.size())))];
+}
+
+std::string Window(int number) { return "TForm" + std::to_string(number); }
+
+}  // namespace
+
+std::string Describe(const WalkStep& step) {
+  const std::string mouse = step.value == 0 ? "left" : "right";
+  const std::string window = Window(step.window);
+  switch (step.kind) {
+    case Kind::Press:
+      return "press " + mouse + " on " + window +
+             (step.window == 8 ? " key of note " + std::to_string(step.index)
+                               : " Button" + std::to_string(step.index + 1));
+    case Kind::Release:
+      return "release " + mouse;
+    case Kind::Trigger: {
+      const TriggerEntry& entry = kTriggers[step.index % kTriggerCount];
+      return "trigger " + Window(entry.window) + " " + entry.name;
+    }
+    case Kind::Close:
+      return "close " + window;
+    case Kind::Hide:
+      return "hide " + window;
+    case Kind::Minimise:
+      return "minimise " + window;
+    case Kind::Restore:
+      return "restore " + window;
+    case Kind::Activate:
+      return "activate " + window;
+    case Kind::ChooseType:
+      return "choose module type item " + std::to_string(step.index);
+    case Kind::ConfirmType:
+      return "confirm the module type (OK)";
+    case Kind::ChooseMap:
+      return "choose " + window + " RadioButton" + std::to_string(step.index + 1);
+    case Kind::MoveBar:
+      return "move ScrollBar" + std::to_string(step.index + 1) + " to " +
+             std::to_string(step.value);
+    case Kind::ResetBar:
+      return "click the caption of ScrollBar" + std::to_string(step.index + 1);
+    case Kind::ChooseKit:
+      return "choose kit button " + std::to_string(step.index) + " of " + window;
+    case Kind::ChangeDevice:
+      return "pick device list entry " + std::to_string(step.index);
+    case Kind::CloseMain:
+      return "close the main window";
+  }
+  return "?";
+}
+
+WindowWalk::WindowWalk()
+    : ctx_(backend_, (dir_.path() + QStringLiteral("/tonalyx.ini")).toStdString()) {
+  ctx_.sleepMs = [](int) {};
+  ctx_.showMessage = [](const std::string&) {};
+  forms_ = std::make_unique<FormSet>(ctx_);
+  ctx_.forms.form1->show();
+  for (const int number : {2, 4, 6}) {
+    for (int n = 1; n <= 128; ++n)
+      controls_[static_cast<std::size_t>(number)].push_back(
+          Form(number)->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n)));
+  }
+  // Created in note order.
+  for (KeyboardKey* key : Form(8)->findChildren<KeyboardKey*>()) controls_[8].push_back(key);
+}
+
+WindowWalk::~WindowWalk() = default;
+
+QWidget* WindowWalk::Form(int number) const {
+  const Forms& f = ctx_.forms;
+  QWidget* const forms[] = {nullptr, f.form1, f.form2, f.form3,  f.form4,  f.form5,  f.form6,
+                            f.form7, f.form8, f.form9, f.form10, f.form11, f.form12, f.form13};
+  return number >= 1 && number <= 13 ? forms[number] : nullptr;
+}
+
+bool WindowWalk::Usable(int number) const {
+  const QWidget* form = Form(number);
+  return form != nullptr && form->isVisible() && !form->isMinimized();
+}
+
+WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
+  const int roll = Below(random, 100);
+  if (!down_.empty()) {
+    if (roll < 35)
+      return {Kind::Release, 0, 0,
+              ValueOf(*std::next(down_.begin(), Below(random, static_cast<int>(down_.size()))))};
+    if (roll < 45 && down_.size() == 1) {
+      // The other button goes down too; the toolkit hands it to the grabber.
+      const int other = 1 - ValueOf(*down_.begin());
+      for (const int number : kAuditionWindows) {
+        const auto& controls = controls_[static_cast<std::size_t>(number)];
+        const auto found = std::find(controls.begin(), controls.end(), grabber_.data());
+        if (found != controls.end())
+          return {Kind::Press, number, static_cast<int>(found - controls.begin()), other};
+      }
+    }
+    return PickOther(random);
+  }
+  std::vector<int> audition;
+  for (const int number : kAuditionWindows)
+    if (Usable(number)) audition.push_back(number);
+  if (roll < 55 && !audition.empty()) {
+    const int window = OneOf(random, audition);
+    const int count = static_cast<int>(controls_[static_cast<std::size_t>(window)].size());
+    return {Kind::Press, window, Below(random, count), Below(random, 2)};
+  }
+  return PickOther(random);
+}
+
+WalkStep WindowWalk::PickOther(std::mt19937_64& random) const {
+  if (Below(random, 4000) == 0) return {Kind::CloseMain};
+  std::vector<int> shown, usable, minimised;
+  for (int number = 2; number <= 13; ++number) {
+    const QWidget* form = Form(number);
+    if (!form->isVisible()) continue;
+    shown.push_back(number);
+    (form->isMinimized() ? minimised : usable).push_back(number);
+  }
+  const auto trigger = [&] {
+    std::vector<int> entries;
+    for (int i = 0; i < kTriggerCount; ++i)
+      if (Usable(kTriggers[i].window)) entries.push_back(i);
+    return entries.empty() ? WalkStep{Kind::Activate, 1}
+                           : WalkStep{Kind::Trigger, 0, OneOf(random, entries)};
+  };
+  const int roll = Below(random, 100);
+  if (roll < 25) return trigger();
+  if (roll < 33) return shown.empty() ? trigger() : WalkStep{Kind::Close, OneOf(random, shown)};
+  if (roll < 36) return shown.empty() ? trigger() : WalkStep{Kind::Hide, OneOf(random, shown)};
+  if (roll < 40)
+    return usable.empty() ? trigger() : WalkStep{Kind::Minimise, OneOf(random, usable)};
+  if (roll < 44)
+    return minimised.empty() ? trigger() : WalkStep{Kind::Restore, OneOf(random, minimised)};
+  if (roll < 52) {
+    usable.push_back(1);
+    return {Kind::Activate, OneOf(random, usable)};
+  }
+  if (roll < 60) return Usable(3) ? WalkStep{Kind::ChooseType, 3, Below(random, 4)} : trigger();
+  if (roll < 63) return Usable(3) ? WalkStep{Kind::ConfirmType, 3} : trigger();
+  if (roll < 69) {
+    if (Usable(9)) return {Kind::ChooseMap, 9, Below(random, 5)};
+    if (Usable(10)) return {Kind::ChooseMap, 10, Below(random, 6)};
+    return trigger();
+  }
+  if (roll < 79) {
+    if (!Usable(7)) return trigger();
+    const int row = Below(random, TForm7::kRows);
+    const auto* bar = Form(7)->findChild<QScrollBar*>(QStringLiteral("ScrollBar%1").arg(row + 1));
+    return {Kind::MoveBar, 7, row,
+            bar->minimum() + Below(random, bar->maximum() - bar->minimum() + 1)};
+  }
+  if (roll < 83)
+    return Usable(7) ? WalkStep{Kind::ResetBar, 7, Below(random, TForm7::kRows)} : trigger();
+  if (roll < 92) {
+    if (Usable(5)) return {Kind::ChooseKit, 5, Below(random, 64)};
+    if (Usable(13)) return {Kind::ChooseKit, 13, Below(random, 64)};
+    return trigger();
+  }
+  return {Kind::ChangeDevice, 1, Below(random, 3)};
+}
+
+bool WindowWalk::GrabberReachable() const {
+  return grabber_ != nullptr && grabber_->isVisible() && !grabber_->window()->isMinimized();
+}
+
+void WindowWalk::Press(const WalkStep& step) {
+  const Qt::MouseButton button = MouseButton(step.value);
+  if (down_.count(button) != 0) return;
+  QWidget* target = nullptr;
+  if (!down_.empty() && GrabberReachable()) {
+    target = grabber_;
+  } else {
+    if (!Usable(step.window)) return;
+    const auto& controls = controls_[static_cast<std::size_t>(step.window)];
+    if (controls.empty()) return;
+    target = controls[static_cast<std::size_t>(step.index) % controls.size()];
+    grabber_ = target;
+  }
+  down_.insert(button);
+  QTest::mousePress(target, button);
+}
+
+void WindowWalk::Release(Qt::MouseButton button) {
+  if (down_.erase(button) == 0) return;
+  // A window that is hidden or minimised loses the mouse: the button then
+  // comes up over some other window, and the control never hears of it.
+  if (GrabberReachable()) QTest::mouseRelease(grabber_, button);
+  if (down_.empty()) grabber_ = nullptr;
+}
+
+std::optional<std::string> WindowWalk::Do(const WalkStep& step) {
+  if (ended_) return std::nullopt;
+  QWidget* const form = Form(step.window);
+  switch (step.kind) {
+    case Kind::Press:
+      Press(step);
+      break;
+    case Kind::Release:
+      Release(MouseButton(step.value));
+      break;
+    case Kind::Trigger: {
+      const TriggerEntry& entry = kTriggers[step.index % kTriggerCount];
+      if (!Usable(entry.window)) break;
+      QWidget* owner = Form(entry.window);
+      if (auto* action = owner->findChild<QAction*>(QLatin1String(entry.name))) {
+        if (action->isEnabled()) action->trigger();
+      } else if (auto* button = owner->findChild<QPushButton*>(QLatin1String(entry.name))) {
+        button->click();
+      }
+      break;
+    }
+    case Kind::Close:
+      if (form != nullptr && form->isVisible()) form->close();
+      break;
+    case Kind::Hide:
+      if (form != nullptr) form->hide();
+      break;
+    case Kind::Minimise:
+      if (Usable(step.window)) form->showMinimized();
+      break;
+    case Kind::Restore:
+      if (form != nullptr && form->isVisible() && form->isMinimized()) form->showNormal();
+      break;
+    case Kind::Activate:
+      if (Usable(step.window)) form->activateWindow();
+      break;
+    case Kind::ChooseType:
+      if (Usable(3))
+        if (auto* item = form->findChild<QAbstractButton*>(
+                QStringLiteral("RadioGroup1Item%1").arg(step.index)))
+          item->click();
+      break;
+    case Kind::ConfirmType:
+      if (Usable(3))
+        if (auto* ok = form->findChild<QPushButton*>(QStringLiteral("Button1"))) ok->click();
+      break;
+    case Kind::ChooseMap:
+      if (Usable(step.window))
+        if (auto* item =
+                form->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(step.index + 1)))
+          item->click();
+      break;
+    case Kind::MoveBar:
+      if (Usable(7))
+        if (auto* bar =
+                form->findChild<QScrollBar*>(QStringLiteral("ScrollBar%1").arg(step.index + 1)))
+          bar->setValue(step.value);
+      break;
+    case Kind::ResetBar:
+      // A click needs the left button, which may be busy holding a note.
+      if (Usable(7) && down_.count(Qt::LeftButton) == 0)
+        if (auto* label =
+                form->findChild<QWidget*>(QStringLiteral("Label%1").arg(2 * step.index + 1)))
+          QTest::mouseClick(label, Qt::LeftButton);
+      break;
+    case Kind::ChooseKit:
+      if (Usable(step.window)) {
+        const QList<QPushButton*> kits = form->findChildren<QPushButton*>();
+        if (!kits.isEmpty()) kits[step.index % kits.size()]->click();
+      }
+      break;
+    case Kind::ChangeDevice:
+      if (Usable(1)) {
+        auto* list = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        const int position = step.index % list->count();
+        list->setCurrentIndex(position);
+        emit list->activated(position);
+      }
+      break;
+    case Kind::CloseMain:
+      ctx_.forms.form1->close();
+      ended_ = true;
+      break;
+  }
+  QCoreApplication::processEvents();
+  return Check();
+}
+
+std::optional<std::string> WindowWalk::Check() {
+  ledger_.Follow(backend_);
+  if (ledger_.Violation()) return ledger_.Violation();
+  if (down_.empty() && ledger_.AnySounding())
+    return "no mouse button is down, yet " + ledger_.Sounding() + " sounds";
+  return std::nullopt;
+}
+
+std::optional<std::string> WindowWalk::Finish() {
+  if (!ended_) {
+    if (auto broken = Do({Kind::CloseMain})) return broken;
+  }
+  forms_.reset();
+  QCoreApplication::processEvents();
+  if (auto broken = Check()) return broken;
+  if (ledger_.AnySounding()) return "after the program ended, " + ledger_.Sounding() + " sounds";
+  return std::nullopt;
+}
+
+std::optional<WalkFailure> RunWalk(std::uint64_t seed, int count, std::vector<WalkStep>& steps,
+                                   WalkSummary& summary) {
+  std::mt19937_64 random(seed);
+  WindowWalk walk;
+  steps.clear();
+  summary = {};
+  while (static_cast<int>(steps.size()) < count && !walk.Ended()) {
+    const WalkStep step = walk.Pick(random);
+    if (walk.Holding() && step.kind != Kind::Press && step.kind != Kind::Release)
+      ++summary.stepsDuringHolds;
+    steps.push_back(step);
+    if (auto broken = walk.Do(step)) return WalkFailure{steps.size(), *broken};
+  }
+  summary.steps = steps.size();
+  if (auto broken = walk.Finish()) return WalkFailure{steps.size(), *broken};
+  summary.notesPlayed = walk.NotesPlayed();
+  return std::nullopt;
+}
+
+std::optional<WalkFailure> ReplayWalk(const std::vector<WalkStep>& steps) {
+  WindowWalk walk;
+  for (std::size_t i = 0; i < steps.size(); ++i)
+    if (auto broken = walk.Do(steps[i])) return WalkFailure{i + 1, *broken};
+  if (auto broken = walk.Finish()) return WalkFailure{steps.size(), *broken};
+  return std::nullopt;
+}
+
+std::vector<WalkStep> ShrinkWalk(std::vector<WalkStep> steps, int replays) {
+  std::size_t chunk = std::max<std::size_t>(steps.size() / 2, 1);
+  while (replays > 0) {
+    bool removed = false;
+    for (std::size_t start = 0; start < steps.size() && replays > 0; --replays) {
+      std::vector<WalkStep> candidate = steps;
+      candidate.erase(
+          candidate.begin() + static_cast<std::ptrdiff_t>(start),
+          candidate.begin() + static_cast<std::ptrdiff_t>(std::min(start + chunk, steps.size())));
+      if (auto failure = ReplayWalk(candidate)) {
+        // Keep only what led up to the failure.
+        candidate.resize(failure->steps);
+        steps = std::move(candidate);
+        removed = true;
+      } else {
+        start += chunk;
+      }
+    }
+    if (chunk == 1 && !removed) break;
+    chunk = std::max<std::size_t>(chunk / 2, 1);
+  }
+  return steps;
+}
+
+}  // namespace tonalyx

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/FormSet.h"
+#include "midi/RecordingBackend.h"
+#include "tests/walk/NoteLedger.h"
+
+namespace tonalyx {
+
+// One thing a user does to the windows.
+struct WalkStep {
+  enum class Kind {
+    Press,         // a mouse button goes down on control `index` of window `window`
+    Release,       // mouse button `value` comes up
+    Trigger,       // the button or menu item `index` of kTriggers
+    Close,         // the close box of window `window`
+    Hide,          // window `window` is hidden (as its own OK button does)
+    Minimise,      // window `window` is minimised
+    Restore,       // window `window` is restored from minimised
+    Activate,      // window `window` becomes the active window
+    ChooseType,    // module type item `index` is clicked
+    ConfirmType,   // the module type window's OK
+    ChooseMap,     // map item `index` of map window `window` is clicked
+    MoveBar,       // controller bar `index` moves to `value`
+    ResetBar,      // the caption label of bar `index` is clicked
+    ChooseKit,     // kit button `index` of kit window `window` is clicked
+    ChangeDevice,  // device list entry `index` is picked
+    CloseMain,     // the main window's close box: the program ends
+  };
+  Kind kind;
+  int window = 0;
+  int index = 0;
+  int value = 0;  // Press and Release: 0 left, 1 right; MoveBar: the position
+};
+
+std::string Describe(const WalkStep& step);
+
+// What a walk did, to show it exercised the windows.
+struct WalkSummary {
+  std::size_t steps = 0;
+  std::size_t notesPlayed = 0;
+  // Steps other than presses and releases taken while a mouse button was down.
+  std::size_t stepsDuringHolds = 0;
+};
+
+// A walk that broke the rule: after how many steps, and what was wrong.
+struct WalkFailure {
+  std::size_t steps;
+  std::string message;
+};
+
+// The thirteen windows over a recording backend, the main one shown, driven
+// one step at a time. A step that does not fit the windows' state (a press on
+// a hidden window, a release of a button that is not down) does nothing, so
+// any sublist of a walk's steps can be replayed. After every step the rule is
+// checked: no note may sound while no mouse button is down, and the port may
+// never close while a note sounds.
+class WindowWalk {
+ public:
+  WindowWalk();
+  ~WindowWalk();
+
+  // A step that fits the present state, picked at random.
+  WalkStep Pick(std::mt19937_64& random) const;
+  // Carries the step out; the broken rule, if any.
+  std::optional<std::string> Do(const WalkStep& step);
+  // Closes the main window unless the walk did, tears the windows down and
+  // checks once more.
+  std::optional<std::string> Finish();
+  bool Ended() const { return ended_; }
+  bool Holding() const { return !down_.empty(); }
+  std::size_t NotesPlayed() const { return ledger_.NotesPlayed(); }
+
+ private:
+  QWidget* Form(int number) const;
+  bool Usable(int number) const;
+  std::optional<std::string> Check();
+  // The grabber still takes the mouse: shown and not minimised.
+  bool GrabberReachable() const;
+  void Press(const WalkStep& step);
+  void Release(Qt::MouseButton button);
+  WalkStep PickOther(std::mt19937_64& random) const;
+
+  QTemporaryDir dir_;
+  RecordingBackend backend_{{"Synth A", "Synth B", "Synth C"}};
+  AppContext ctx_;
+  std::unique_ptr<FormSet> forms_;
+  NoteLedger ledger_;
+  // The controls of the audition windows 2, 4, 6 and 8, by window number.
+  std::array<std::vector<QWidget*>, 9> controls_;
+  // The control that took the first press of the buttons now down.
+  QPointer<QWidget> grabber_;
+  std::set<Qt::MouseButton> down_;
+  bool ended_ = false;
+};
+
+// Runs `count` steps picked with `seed` on fresh windows; `steps` gets the
+// steps done, up to and including the one that broke the rule.
+std::optional<WalkFailure> RunWalk(std::uint64_t seed, int count, std::vector<WalkStep>& steps,
+                                   WalkSummary& summary);
+// Does the steps on fresh windows.
+std::optional<WalkFailure> ReplayWalk(const std::vector<WalkStep>& steps);
+// A shorter list of steps that still breaks the rule, by removing ever
+// smaller runs of steps, in at most `replays` replays.
+std::vector<WalkStep> ShrinkWalk(std::vector<WalkStep> steps, int replays);
+
+}  // namespace tonalyx
