@@ -320,6 +320,33 @@ class TForm1Test : public QObject {
     QVERIFY(!run.ctx.port.IsOpen());
   }
 
+  void aFileItCannotTakeInWholeOrThatHoldsNoSectionSurvivesTheClose() {
+    std::string large = "[window]\nheight=300\n[filler]\n";
+    while (large.size() < 3 * SettingsFile::MaxLoadBytes) large += std::string(999, 'f') + "\n";
+    large += "[last]\nkeep=this\n";
+    for (const std::string& original : {large, std::string("root:x:0:0:root:/root:/bin/bash\n")}) {
+      Run run({"Synth A"}, original);
+      QSignalSpy closed(run.main, &TForm1::Closed);
+      QVERIFY(run.main->close());
+      QCOMPARE(closed.count(), 1);
+      QVERIFY(ReadFile(run.path) == original);
+    }
+  }
+
+  void aDeviceNamedWithEdgeBlanksIsChosenAgainAtTheNextStart() {
+    const std::vector<std::optional<std::string>> devices = {"Synth A", " Synth B\t"};
+    std::string stored;
+    {
+      Run run(devices);
+      run.Pick(1);
+      run.main->close();
+      stored = ReadFile(run.path);
+    }
+    Run again(devices, stored);
+    QCOMPARE(again.combo->currentIndex(), 1);
+    QCOMPARE(again.Opens(), (std::vector<std::pair<int, bool>>{{1, true}}));
+  }
+
   void toneButtonShowsTheProgramWindowAndFillsTheTables() {
     Run run;
     QVERIFY(!run.ctx.tables.IsFilled());

@@ -178,9 +178,100 @@ TEST_F(SettingsStore, LoadsOnlyTheCappedHeadOfAnOversizedFile) {
             std::string::npos);
 }
 
-TEST_F(SettingsStore, AFolderOrADeviceLoadsAsAnEmptyFile) {
-  EXPECT_EQ(SettingsFile::Open(folder_).Text(), "");
-  EXPECT_EQ(SettingsFile::Open("/dev/zero").Text(), "");
+TEST_F(SettingsStore, AFileTooLargeToLoadWholeKeepsItsTail) {
+  std::string text = "[window]\nHeight=300\n[filler]\n";
+  const std::string line = std::string(1000, 'f') + "\n";
+  while (text.size() < 3 * SettingsFile::MaxLoadBytes) text += line;
+  text += "[last]\nkeep=this\n";
+  WriteAll(path_, text);
+  SettingsFile settings = SettingsFile::Open(path_);
+  EXPECT_EQ(settings.ReadInteger("window", "Height", 127), 300);
+  settings.WriteInteger("window", "Height", 200);
+  EXPECT_FALSE(settings.Store());
+  EXPECT_EQ(ReadAll(path_), text);
+  ExpectOnlyTheSettingsFile();
+}
+
+TEST_F(SettingsStore, AFileWithoutAnySectionIsNeverReplacedButABlankOneIs) {
+  const std::string foreign = "root:x:0:0:root:/root:/bin/bash\n[not a header\nx=1\n";
+  for (const std::string& content :
+       {foreign, std::string(64, '\0'), std::string("\xff\xfe[\0d\0]\0", 8)}) {
+    WriteAll(path_, content);
+    SettingsFile settings = SettingsFile::Open(path_);
+    settings.WriteInteger("dev", "type", 1);
+    EXPECT_FALSE(settings.Store());
+    EXPECT_EQ(ReadAll(path_), content);
+  }
+  WriteAll(path_, " \n\t\r\n");
+  SettingsFile blank = SettingsFile::Open(path_);
+  blank.WriteInteger("dev", "type", 1);
+  EXPECT_TRUE(blank.Store());
+  EXPECT_EQ(ReadAll(path_), "[dev]\ntype=1\n\n");
+  ExpectOnlyTheSettingsFile();
+}
+
+TEST_F(SettingsStore, ALinkIsFollowedOnlyToASettingsFile) {
+  const fs::path foreign = folder_ / "passwd";
+  WriteAll(foreign, "root:x:0:0:root:/root:/bin/bash\n");
+  fs::create_symlink(foreign, path_);
+  SettingsFile settings = SettingsFile::Open(path_);
+  settings.WriteInteger("dev", "type", 1);
+  EXPECT_FALSE(settings.Store());
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(ReadAll(foreign), "root:x:0:0:root:/root:/bin/bash\n");
+}
+
+TEST_F(SettingsStore, ADanglingLinkGetsTheFileItPointsTo) {
+  // A relative link counts from the link's folder; a chain is followed to
+  // its end.
+  fs::create_directory(folder_ / "config");
+  fs::create_symlink("config/tonalyx.ini", folder_ / "middle.ini");
+  fs::create_symlink("middle.ini", path_);
+  SettingsFile settings = SettingsFile::Open(path_);
+  settings.WriteInteger("dev", "type", 2);
+  ASSERT_TRUE(settings.Store());
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_TRUE(fs::is_symlink(folder_ / "middle.ini"));
+  EXPECT_EQ(ReadAll(folder_ / "config" / "tonalyx.ini"), "[dev]\ntype=2\n\n");
+  EXPECT_EQ(SettingsFile::Open(path_).ReadInteger("dev", "type", 0), 2);
+}
+
+TEST_F(SettingsStore, ALinkThatLeadsNowhereIsLeftAsItIs) {
+  // A loop, and a link into a folder that does not exist.
+  fs::create_symlink("loop-b", folder_ / "loop-a");
+  fs::create_symlink("loop-a", folder_ / "loop-b");
+  fs::create_symlink("missing/tonalyx.ini", path_);
+  for (const fs::path& link : {folder_ / "loop-a", path_}) {
+    SettingsFile settings = SettingsFile::Open(link);
+    settings.WriteInteger("dev", "type", 2);
+    EXPECT_FALSE(settings.Store());
+    EXPECT_TRUE(fs::is_symlink(link));
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "missing"));
+}
+
+TEST_F(SettingsStore, AFolderAPipeOrADeviceLoadsEmptyAndIsNeverReplaced) {
+  const fs::path pipe = folder_ / "pipe.ini";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const fs::path& path : {folder_, pipe, fs::path("/dev/null")}) {
+    SettingsFile settings = SettingsFile::Open(path);
+    EXPECT_EQ(settings.Text(), "");
+    settings.WriteInteger("dev", "type", 1);
+    EXPECT_FALSE(settings.Store()) << path;
+  }
+  EXPECT_TRUE(fs::is_fifo(pipe));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(SettingsStore, AFileThatCannotBeReadIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
+  WriteAll(path_, kHandEdited);
+  fs::permissions(path_, fs::perms::owner_write);
+  SettingsFile settings = SettingsFile::Open(path_);
+  settings.WriteInteger("dev", "type", 1);
+  EXPECT_FALSE(settings.Store());
+  fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(ReadAll(path_), kHandEdited);
 }
 
 }  // namespace
