@@ -23,6 +23,7 @@ class TForm10;
 class TForm11;
 class TForm12;
 class TForm13;
+class FinderWindow;
 
 // The windows, reachable by number once created. A window created earlier
 // than another must not reach it from its own creation.
@@ -40,6 +41,8 @@ struct Forms {
   TForm11* form11 = nullptr;
   TForm12* form12 = nullptr;
   TForm13* form13 = nullptr;
+  // The tone finder, built when it is first opened.
+  FinderWindow* finder = nullptr;
 };
 
 // Everything the windows share, owned by the program entry (or by a test).

@@ -11,6 +11,8 @@ namespace tonalyx {
 
 // Creates the thirteen windows in the order TForm1 to TForm13, fills the
 // context's registry as each one is made, and deletes them in reverse order.
+// The tone finder is built when the program or drum note window first asks
+// for it, so it costs nothing at start.
 class FormSet {
  public:
   explicit FormSet(AppContext& context);
@@ -19,6 +21,8 @@ class FormSet {
   FormSet& operator=(const FormSet&) = delete;
 
  private:
+  void OpenFinder(bool drums);
+
   AppContext& ctx_;
   std::vector<std::unique_ptr<QWidget>> windows_;
 };

@@ -19,6 +19,7 @@
 #include "modules/TForm10.h"
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
+#include "search/FinderWindow.h"
 #include "settings/SettingsFile.h"
 #include "tone/TForm12.h"
 #include "tone/TForm2.h"
@@ -197,6 +198,9 @@ void TForm1::FormClose() {
                            ? devices_.names[static_cast<std::size_t>(position)]
                            : std::string());
   settings.WriteInteger("dev", "type", f.form3 != nullptr ? f.form3->Selection() : 0);
+  // The finder is stored only when it was built; its section of an earlier
+  // run stays as it was otherwise.
+  if (f.finder != nullptr) WriteGeometry(settings, FinderWindow::kSection, *f.finder);
   // A settings file that cannot be written keeps its previous contents; the
   // program ends all the same.
   settings.Store();

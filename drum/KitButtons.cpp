@@ -1,5 +1,6 @@
 #include "drum/KitButtons.h"
 
+#include "app/UiLook.h"
 #include "drum/TForm4.h"
 
 namespace tonalyx {
@@ -13,11 +14,11 @@ constexpr int kHeight = 17;
 }  // namespace
 
 std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitButtonPlace> places,
-                                           AppContext& ctx) {
+                                           std::string_view (*kitName)(int kit), AppContext& ctx) {
   std::vector<QPushButton*> buttons;
   buttons.reserve(places.size());
   for (const KitButtonPlace& place : places) {
-    auto* button = new QPushButton(QString::fromLatin1(place.caption), &window);
+    auto* button = new QPushButton(CaptionText(kitName(place.kit)), &window);
     button->setObjectName(QStringLiteral("Button%1").arg(place.number));
     button->setGeometry(kLeft + kColumnStride * (place.column - 1),
                         kTop + kRowStride * (place.row - 1), kWidth, kHeight);

@@ -65,6 +65,9 @@ void TForm4::CreateMenu() {
   QAction* n2 = window1->addAction(QStringLiteral("エフェクト"));
   n2->setObjectName(QStringLiteral("N2"));
   connect(n2, &QAction::triggered, this, &TForm4::N2Click);
+  QAction* n3 = window1->addAction(QStringLiteral("音色検索"));
+  n3->setObjectName(QStringLiteral("N3"));
+  connect(n3, &QAction::triggered, this, &TForm4::SearchRequested);
 }
 
 void TForm4::CreateNoteButtons(QWidget& client) {

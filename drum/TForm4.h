@@ -23,6 +23,10 @@ class TForm4 : public QMainWindow {
   // leave the captions as they are.
   void RefreshDrumCaptions();
 
+ signals:
+  // The menu item "音色検索": the user wants the finder, for drum sounds.
+  void SearchRequested();
+
  private:
   void CreateNoteButtons(QWidget& client);
   void CreateOctaveLabels(QWidget& client);

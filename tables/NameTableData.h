@@ -1,11 +1,12 @@
 #pragma once
 
 // The compiled-in name data, generated at build time from tables/data/*.tsv. Only the
-// name table lookups and their tests include this header.
+// name table lookups, the name search and their tests include this header.
 //
 // Every distinct text is stored once in kTextPool; text i is the characters from
-// kTextStart[i] up to kTextStart[i + 1]. Text 0 is the empty string. The four dense arrays
-// hold text numbers:
+// kTextStart[i] up to kTextStart[i + 1]. Text 0 is the empty string. The search key of
+// text i (SearchKey.h) is stored the same way in kSearchKeyPool and kSearchKeyStart. The
+// four dense arrays hold text numbers:
 //   GS tone: row * 640 + bank * 5 + map (row = program value + 1, 129 rows)
 //   XG tone: program * 768 + bank * 6 + map
 //   GS drum: kit * 640 + note * 5 + map
@@ -38,6 +39,8 @@ inline constexpr std::size_t kXgDrumSize = std::size_t{kXgDrumKits} * kXgDrumNot
 extern const std::size_t kTextCount;
 extern const char kTextPool[];
 extern const std::uint32_t kTextStart[];
+extern const char kSearchKeyPool[];
+extern const std::uint32_t kSearchKeyStart[];
 
 extern const std::uint16_t kGsToneText[kGsToneSize];
 extern const std::uint16_t kXgToneText[kXgToneSize];

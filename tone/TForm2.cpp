@@ -44,6 +44,9 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
                 [](const Forms& f) -> QWidget* { return f.form7; });
   addItem("N2", QStringLiteral("鍵盤"), [](const Forms& f) -> QWidget* { return f.form8; });
   addItem("N3", QStringLiteral("情報"), [](const Forms& f) -> QWidget* { return f.form12; });
+  QAction* n4 = window1->addAction(QStringLiteral("音色検索"));
+  n4->setObjectName(QStringLiteral("N4"));
+  connect(n4, &QAction::triggered, this, &TForm2::SearchRequested);
 
   ReadGeometry(*this, ctx_.settingsPath, "Window2", {579, 731, 131, 593});
 }

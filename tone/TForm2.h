@@ -24,6 +24,10 @@ class TForm2 : public QMainWindow {
   // Enables or disables the menu items MSB1 and N1.
   void SetTypeMenusEnabled(bool enabled);
 
+ signals:
+  // The menu item "音色検索": the user wants the tone finder.
+  void SearchRequested();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void hideEvent(QHideEvent* event) override;

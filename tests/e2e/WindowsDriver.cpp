@@ -1,25 +1,36 @@
 // Presses the real windows (offscreen) over the real system MIDI backend, the
 // way a user auditions one tone and one drum note and then quits:
 //
-//   tonalyx_e2e_windows <device name>
+//   tonalyx_e2e_windows <device name> [finder]
 //
 // Tone button, program button 17 held and released, drum button, drum note
 // button 37 held and released with the right mouse button, main window closed.
-// Exit status: 0 done, 2 usage, 3 no device of that name, 4 the open failed.
+// With "finder" the tone and the drum sound are found by name instead: the
+// finder opened from the program window's menu, "slowstr" typed and its first
+// row held; then from the drum note window's menu, "808 kick 1" typed and the
+// row of kit 25 note 36 held with the right mouse button.
+// Exit status: 0 done, 2 usage, 3 no device of that name, 4 the open failed,
+// 5 a row to press is missing.
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <cstdio>
 #include <fstream>
+#include <string_view>
 
 #include "app/AppContext.h"
 #include "app/FormSet.h"
 #include "app/TForm1.h"
 #include "drum/TForm4.h"
 #include "midi/RtMidiBackend.h"
+#include "search/FinderResults.h"
+#include "search/FinderWindow.h"
+#include "search/ResultList.h"
 #include "tone/TForm2.h"
 
 namespace tonalyx {
@@ -34,9 +45,35 @@ void Hold(QWidget* button, Qt::MouseButton mouse) {
   QTest::mouseRelease(button, mouse);
 }
 
+// Opens the finder from a window's menu item, types text and holds the row of
+// (first, second): program and bank, or kit and note. False when there is no such row.
+bool HoldFoundRow(AppContext& ctx, QWidget* from, const char* item, const char* text, int first,
+                  int second, Qt::MouseButton mouse) {
+  from->findChild<QAction*>(QLatin1String(item))->trigger();
+  FinderWindow* finder = ctx.forms.finder;
+  if (finder == nullptr || !QTest::qWaitForWindowExposed(finder)) return false;
+  QTest::keyClicks(finder->findChild<QLineEdit*>(QStringLiteral("Edit1")), QLatin1String(text));
+  auto* list = finder->findChild<ResultList*>(QStringLiteral("ResultList"));
+  auto* results = static_cast<FinderResults*>(list->model());
+  for (int row = 0; row < results->rowCount(); ++row) {
+    const bool drums = results->Scope().drums;
+    const int a = drums ? results->Drum(row).kit : results->Tone(row).program;
+    const int b = drums ? results->Drum(row).note : results->Tone(row).bank;
+    if (a != first || b != second) continue;
+    const QModelIndex index = results->index(row, 0);
+    list->scrollTo(index);
+    const QPoint at = list->visualRect(index).center();
+    QTest::mousePress(list->viewport(), mouse, {}, at);
+    QTest::mouseRelease(list->viewport(), mouse, {}, at);
+    return true;
+  }
+  return false;
+}
+
 int Run(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <device name>\n", argv[0]);
+  const bool finder = argc == 3 && std::string_view(argv[2]) == "finder";
+  if (argc != 2 && !finder) {
+    std::fprintf(stderr, "usage: %s <device name> [finder]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -61,9 +98,17 @@ int Run(int argc, char** argv) {
   if (!ctx.port.IsOpen()) return 4;
 
   Button(ctx.forms.form1, 1)->click();
-  Hold(Button(ctx.forms.form2, 17), Qt::LeftButton);
+  if (!finder) {
+    Hold(Button(ctx.forms.form2, 17), Qt::LeftButton);
+  } else if (!HoldFoundRow(ctx, ctx.forms.form2, "N4", "slowstr", 49, 0, Qt::LeftButton)) {
+    return 5;
+  }
   Button(ctx.forms.form1, 2)->click();
-  Hold(Button(ctx.forms.form4, 37), Qt::RightButton);
+  if (!finder) {
+    Hold(Button(ctx.forms.form4, 37), Qt::RightButton);
+  } else if (!HoldFoundRow(ctx, ctx.forms.form4, "N3", "808 kick 1", 25, 36, Qt::RightButton)) {
+    return 5;
+  }
   ctx.forms.form1->close();
   return 0;
 }

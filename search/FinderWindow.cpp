@@ -1,0 +1,155 @@
+#include "search/FinderWindow.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/UiLook.h"
+#include "app/WindowGeometry.h"
+#include "search/ResultList.h"
+
+namespace tonalyx {
+namespace {
+constexpr WindowGeometry kDefaultGeometry{420, 480, 140, 620};
+
+QString TypeName(std::uint8_t moduleType) {
+  return moduleType == 2 ? QStringLiteral("GM") : QStringLiteral("GM2");
+}
+}  // namespace
+
+FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions)
+    : ctx_(context), auditions_(auditions) {
+  setObjectName(QStringLiteral("FinderWindow"));
+  setWindowTitle(QStringLiteral("音色検索"));
+  ApplyDesignFont(*this);
+
+  Edit1_ = new QLineEdit(this);
+  Edit1_->setObjectName(QStringLiteral("Edit1"));
+  Edit1_->setPlaceholderText(QStringLiteral("名前の一部を入力"));
+  Edit1_->setClearButtonEnabled(true);
+  RadioButton1_ = new QRadioButton(QStringLiteral("音色"), this);
+  RadioButton1_->setObjectName(QStringLiteral("RadioButton1"));
+  RadioButton1_->setChecked(true);
+  RadioButton2_ = new QRadioButton(QStringLiteral("ドラム"), this);
+  RadioButton2_->setObjectName(QStringLiteral("RadioButton2"));
+  Label1_ = new QLabel(this);
+  Label1_->setObjectName(QStringLiteral("Label1"));
+
+  results_ = new FinderResults(this);
+  list_ = new ResultList([this](int row) { return PressRow(row); }, [this] { ReleaseRow(); }, this);
+  list_->setObjectName(QStringLiteral("ResultList"));
+  list_->setModel(results_);
+  list_->header()->setStretchLastSection(true);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(Edit1_, 1);
+  top->addWidget(RadioButton1_);
+  top->addWidget(RadioButton2_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->addLayout(top);
+  layout->addWidget(Label1_);
+  layout->addWidget(list_, 1);
+
+  connect(Edit1_, &QLineEdit::textChanged, this, &FinderWindow::Search);
+  connect(RadioButton2_, &QRadioButton::toggled, this, &FinderWindow::Search);
+
+  ReadGeometry(*this, ctx_.settingsPath, kSection, kDefaultGeometry);
+  Search();
+}
+
+FinderWindow::~FinderWindow() {
+  // A note held at teardown ends here, while this window can still end it;
+  // the hide that the base class sends its rows later would come too late.
+  list_->EndHeld();
+}
+
+void FinderWindow::Open(bool drums) {
+  // Choosing the other kind searches again; otherwise the state may have moved.
+  (drums ? RadioButton2_ : RadioButton1_)->setChecked(true);
+  FollowState();
+  ShowInFront(this);
+  Edit1_->setFocus();
+  Edit1_->selectAll();
+}
+
+bool FinderWindow::SearchingDrums() const { return RadioButton2_->isChecked(); }
+
+void FinderWindow::Search() {
+  const SearchScope scope = SearchScope::Current(ctx_.state, SearchingDrums());
+  // Non-ASCII input such as full-width letters from an input method becomes
+  // the ASCII the names are written in.
+  const QString text = Edit1_->text().normalized(QString::NormalizationForm_KC);
+  results_->Search(ctx_.tables, scope, text.toUtf8().toStdString());
+
+  const int rows = results_->rowCount();
+  if (!scope.HasNames()) {
+    Label1_->setText(
+        QStringLiteral("%1 には検索できる名前がありません").arg(TypeName(scope.moduleType)));
+  } else if (text.trimmed().isEmpty()) {
+    Label1_->clear();
+  } else {
+    Label1_->setText(rows == 0 ? QStringLiteral("見つかりません")
+                               : QStringLiteral("%1 件").arg(rows));
+  }
+  list_->setColumnWidth(0, scope.drums ? 150 : 72);
+  list_->setColumnWidth(1, scope.drums ? 64 : 48);
+}
+
+void FinderWindow::FollowState() {
+  if (results_->Scope() != SearchScope::Current(ctx_.state, SearchingDrums())) Search();
+}
+
+bool FinderWindow::PressRow(int row) {
+  // The module type or map may have changed while the window was inactive:
+  // then the row no longer names what it would play, so show the new rows
+  // and play nothing.
+  if (results_->Scope() != SearchScope::Current(ctx_.state, SearchingDrums())) {
+    Search();
+    return false;
+  }
+  heldDrum_ = results_->Scope().drums;
+  if (heldDrum_) {
+    const DrumHit& hit = results_->Drum(row);
+    auditions_.selectDrumKit(ctx_, hit.kit);
+    ctx_.state.DrumNote = hit.note;
+    auditions_.playDrumNote(ctx_);
+  } else {
+    const ToneHit& hit = results_->Tone(row);
+    ctx_.state.CurrentProgram = hit.program;
+    ctx_.state.CurrentBank = hit.bank;
+    auditions_.playTone(ctx_);
+  }
+  return true;
+}
+
+void FinderWindow::ReleaseRow() {
+  if (heldDrum_)
+    auditions_.releaseDrumNote(ctx_);
+  else
+    auditions_.releaseTone(ctx_);
+}
+
+void FinderWindow::changeEvent(QEvent* event) {
+  // The module type and map windows change what the rows mean; follow them
+  // whenever the user comes back to this window.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FollowState();
+  QWidget::changeEvent(event);
+}
+
+void FinderWindow::keyPressEvent(QKeyEvent* event) {
+  // The down arrow in the search field moves on to the rows.
+  if (event->key() == Qt::Key_Down && Edit1_->hasFocus() && results_->rowCount() > 0) {
+    list_->setFocus();
+    if (!list_->currentIndex().isValid()) list_->setCurrentIndex(results_->index(0, 0));
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace tonalyx

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/AppContext.h"
+#include "search/FinderResults.h"
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace tonalyx {
+
+class ResultList;
+
+// What a press on a result row runs: the tone and drum windows' own
+// auditions and kit choice, supplied by the program entry.
+struct FinderAuditions {
+  void (*playTone)(AppContext&);
+  void (*releaseTone)(AppContext&);
+  void (*selectDrumKit)(AppContext&, int kit);
+  void (*playDrumNote)(AppContext&);
+  void (*releaseDrumNote)(AppContext&);
+};
+
+// The tone finder: as the user types, lists every tone (or drum sound) of the
+// current module type's map whose name holds the typed words; holding a row
+// plays it exactly as its own program or drum note button would.
+class FinderWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kSection = "Finder";
+
+  FinderWindow(AppContext& context, const FinderAuditions& auditions);
+  ~FinderWindow() override;
+  // Shows the window in front, searching tones or drum sounds, with the
+  // search field ready for typing.
+  void Open(bool drums);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool SearchingDrums() const;
+  // Searches again for the field's text in the table the state selects now.
+  void Search();
+  // Searches again when the module type or map changed since the last search.
+  void FollowState();
+  bool PressRow(int row);
+  void ReleaseRow();
+
+  AppContext& ctx_;
+  FinderAuditions auditions_;
+  QLineEdit* Edit1_;
+  QRadioButton* RadioButton1_;  // tones
+  QRadioButton* RadioButton2_;  // drum sounds
+  QLabel* Label1_;
+  FinderResults* results_;
+  ResultList* list_;
+  bool heldDrum_ = false;
+};
+
+}  // namespace tonalyx

@@ -1,0 +1,36 @@
+#include "search/ResultList.h"
+
+#include <QMouseEvent>
+
+namespace tonalyx {
+
+ResultList::ResultList(std::function<bool(int row)> press, std::function<void()> release,
+                       QWidget* parent)
+    : QTreeView(parent), press_(std::move(press)), hold_(*this, std::move(release)) {
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setUniformRowHeights(true);
+  setAllColumnsShowFocus(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Mouse presses play; dragging over the rows must not become a drag.
+  setDragEnabled(false);
+}
+
+void ResultList::mousePressEvent(QMouseEvent* event) {
+  QTreeView::mousePressEvent(event);  // selects the row and takes the focus
+  event->accept();
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (index.isValid() && press_(index.row())) hold_.Started();
+}
+
+void ResultList::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void ResultList::mouseReleaseEvent(QMouseEvent* event) {
+  QTreeView::mouseReleaseEvent(event);
+  event->accept();
+  hold_.MouseUp();
+}
+
+}  // namespace tonalyx

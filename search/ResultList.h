@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QTreeView>
+#include <functional>
+
+#include "app/AuditionHold.h"
+
+namespace tonalyx {
+
+// The list of search results, auditioned like the audition buttons: a press
+// on a row with any mouse button starts its note, the mouse-up ends it, and
+// hiding the list or deactivating its window during the hold ends it too. The
+// keyboard only moves through the rows; Enter plays nothing.
+class ResultList : public QTreeView {
+  Q_OBJECT
+
+ public:
+  // press starts the note of a row and says whether it did; release ends it.
+  ResultList(std::function<bool(int row)> press, std::function<void()> release, QWidget* parent);
+  // Ends every note the rows still hold.
+  void EndHeld() { hold_.EndAll(); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  // The second press of a double click plays again, as on a button.
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  std::function<bool(int row)> press_;
+  AuditionHold hold_;
+};
+
+}  // namespace tonalyx
