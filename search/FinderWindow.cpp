@@ -113,26 +113,37 @@ bool FinderWindow::PressRow(int row) {
     Search();
     return false;
   }
-  heldDrum_ = results_->Scope().drums;
-  if (heldDrum_) {
+  if (results_->Scope().drums) {
     const DrumHit& hit = results_->Drum(row);
     auditions_.selectDrumKit(ctx_, hit.kit);
     ctx_.state.DrumNote = hit.note;
     auditions_.playDrumNote(ctx_);
+    held_.push_back(hit.note);
   } else {
     const ToneHit& hit = results_->Tone(row);
     ctx_.state.CurrentProgram = hit.program;
     ctx_.state.CurrentBank = hit.bank;
     auditions_.playTone(ctx_);
+    held_.push_back(kToneHeld);
   }
   return true;
 }
 
 void FinderWindow::ReleaseRow() {
-  if (heldDrum_)
-    auditions_.releaseDrumNote(ctx_);
-  else
+  // A second mouse button may have played another row, even of the other
+  // kind after the search changed, before the first came up: each release
+  // ends the note of its own press.
+  if (held_.empty()) return;
+  const int note = held_.front();
+  held_.erase(held_.begin());
+  if (note == kToneHeld) {
     auditions_.releaseTone(ctx_);
+    return;
+  }
+  const int lastPressed = ctx_.state.DrumNote;
+  ctx_.state.DrumNote = note;
+  auditions_.releaseDrumNote(ctx_);
+  ctx_.state.DrumNote = lastPressed;
 }
 
 void FinderWindow::changeEvent(QEvent* event) {

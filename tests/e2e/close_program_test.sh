@@ -82,10 +82,10 @@ click "$main" 150 40
 drum_window=$(window "Rhytmalo")
 menu_item "$main" 1   # module type window
 menu_item "$main" 2   # GS map window
-for n in 1 2 3 4; do menu_item "$program_window" "$n"; done
+for n in 1 2 3 4 5; do menu_item "$program_window" "$n"; done   # 5: the finder
 menu_item "$drum_window" 1   # GS kit window
 for title in "音源の種類" "音源マップの設定" "バンクセレクト MSB" "エフェクト" "鍵盤" "情報" \
-  "Rhytmalo Program Number"; do
+  "音色検索" "Rhytmalo Program Number"; do
   window "$title" >/dev/null
 done
 shown=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)

@@ -1,8 +1,10 @@
 #include "tests/walk/WindowWalk.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -17,6 +19,7 @@
 #include "modules/TForm10.h"
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
+#include "search/FinderWindow.h"
 #include "tone/KeyboardKey.h"
 #include "tone/TForm12.h"
 #include "tone/TForm2.h"
@@ -28,6 +31,7 @@ namespace tonalyx {
 namespace {
 
 using Kind = WalkStep::Kind;
+constexpr int kFinder = 14;
 
 // The buttons and menu items that open windows, by the window they are on.
 struct TriggerEntry {
@@ -35,11 +39,14 @@ struct TriggerEntry {
   const char* name;
 };
 constexpr TriggerEntry kTriggers[] = {
-    {1, "Button1"}, {1, "Button2"}, {1, "N2"}, {1, "N3"}, {2, "MSB1"},
-    {2, "N1"},      {2, "N2"},      {2, "N3"}, {4, "N1"}, {4, "N2"},
+    {1, "Button1"}, {1, "Button2"}, {1, "N2"}, {1, "N3"}, {2, "MSB1"}, {2, "N1"},
+    {2, "N2"},      {2, "N3"},      {2, "N4"}, {4, "N1"}, {4, "N2"},   {4, "N3"},
 };
 constexpr int kTriggerCount = static_cast<int>(std::size(kTriggers));
-constexpr int kAuditionWindows[] = {2, 4, 6, 8};
+constexpr int kAuditionWindows[] = {2, 4, 6, 8, kFinder};
+// What is typed into the finder: words with many rows, few, none, or nothing.
+const char* const kSearchWords[] = {"", "piano", "a", "str", "kick", "snare", "org", "zzz", "e"};
+constexpr int kSearchWordCount = static_cast<int>(std::size(kSearchWords));
 
 Qt::MouseButton MouseButton(int value) { return value == 0 ? Qt::LeftButton : Qt::RightButton; }
 int ValueOf(Qt::MouseButton button) { return button == Qt::LeftButton ? 0 : 1; }
@@ -55,7 +62,9 @@ T OneOf(std::mt19937_64& random, const std::vector<T>& choices) {
   return choices[static_cast<std::size_t>(Below(random, static_cast<int>(choices.size())))];
 }
 
-std::string Window(int number) { return "TForm" + std::to_string(number); }
+std::string Window(int number) {
+  return number == kFinder ? "the finder" : "TForm" + std::to_string(number);
+}
 
 }  // namespace
 
@@ -65,8 +74,9 @@ std::string Describe(const WalkStep& step) {
   switch (step.kind) {
     case Kind::Press:
       return "press " + mouse + " on " + window +
-             (step.window == 8 ? " key of note " + std::to_string(step.index)
-                               : " Button" + std::to_string(step.index + 1));
+             (step.window == 8         ? " key of note " + std::to_string(step.index)
+              : step.window == kFinder ? " row " + std::to_string(step.index)
+                                       : " Button" + std::to_string(step.index + 1));
     case Kind::Release:
       return "release " + mouse;
     case Kind::Trigger: {
@@ -98,6 +108,11 @@ std::string Describe(const WalkStep& step) {
       return "choose kit button " + std::to_string(step.index) + " of " + window;
     case Kind::ChangeDevice:
       return "pick device list entry " + std::to_string(step.index);
+    case Kind::Search:
+      return std::string("type \"") + kSearchWords[step.index % kSearchWordCount] +
+             "\" into the finder";
+    case Kind::SearchDrums:
+      return step.index == 0 ? "let the finder search tones" : "let the finder search drum sounds";
     case Kind::CloseMain:
       return "close the main window";
   }
@@ -123,9 +138,10 @@ WindowWalk::~WindowWalk() = default;
 
 QWidget* WindowWalk::Form(int number) const {
   const Forms& f = ctx_.forms;
-  QWidget* const forms[] = {nullptr, f.form1, f.form2, f.form3,  f.form4,  f.form5,  f.form6,
-                            f.form7, f.form8, f.form9, f.form10, f.form11, f.form12, f.form13};
-  return number >= 1 && number <= 13 ? forms[number] : nullptr;
+  QWidget* const forms[] = {nullptr,  f.form1,  f.form2,  f.form3,  f.form4,
+                            f.form5,  f.form6,  f.form7,  f.form8,  f.form9,
+                            f.form10, f.form11, f.form12, f.form13, f.finder};
+  return number >= 1 && number <= kFinder ? forms[number] : nullptr;
 }
 
 bool WindowWalk::Usable(int number) const {
@@ -142,12 +158,9 @@ WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
     if (roll < 45 && down_.size() == 1) {
       // The other button goes down too; the toolkit hands it to the grabber.
       const int other = 1 - ValueOf(*down_.begin());
-      for (const int number : kAuditionWindows) {
-        const auto& controls = controls_[static_cast<std::size_t>(number)];
-        const auto found = std::find(controls.begin(), controls.end(), grabber_.data());
-        if (found != controls.end())
-          return {Kind::Press, number, static_cast<int>(found - controls.begin()), other};
-      }
+      WalkStep again = grabStep_;
+      again.value = other;
+      return again;
     }
     return PickOther(random);
   }
@@ -156,7 +169,9 @@ WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
     if (Usable(number)) audition.push_back(number);
   if (roll < 55 && !audition.empty()) {
     const int window = OneOf(random, audition);
-    const int count = static_cast<int>(controls_[static_cast<std::size_t>(window)].size());
+    const int count = window == kFinder
+                          ? 200
+                          : static_cast<int>(controls_[static_cast<std::size_t>(window)].size());
     return {Kind::Press, window, Below(random, count), Below(random, 2)};
   }
   return PickOther(random);
@@ -165,9 +180,9 @@ WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
 WalkStep WindowWalk::PickOther(std::mt19937_64& random) const {
   if (Below(random, 4000) == 0) return {Kind::CloseMain};
   std::vector<int> shown, usable, minimised;
-  for (int number = 2; number <= 13; ++number) {
+  for (int number = 2; number <= kFinder; ++number) {
     const QWidget* form = Form(number);
-    if (!form->isVisible()) continue;
+    if (form == nullptr || !form->isVisible()) continue;
     shown.push_back(number);
     (form->isMinimized() ? minimised : usable).push_back(number);
   }
@@ -206,11 +221,16 @@ WalkStep WindowWalk::PickOther(std::mt19937_64& random) const {
   }
   if (roll < 83)
     return Usable(7) ? WalkStep{Kind::ResetBar, 7, Below(random, TForm7::kRows)} : trigger();
-  if (roll < 92) {
+  if (roll < 88) {
     if (Usable(5)) return {Kind::ChooseKit, 5, Below(random, 64)};
     if (Usable(13)) return {Kind::ChooseKit, 13, Below(random, 64)};
     return trigger();
   }
+  if (roll < 92)
+    return Usable(kFinder) ? WalkStep{Kind::Search, kFinder, Below(random, kSearchWordCount)}
+                           : trigger();
+  if (roll < 95)
+    return Usable(kFinder) ? WalkStep{Kind::SearchDrums, kFinder, Below(random, 2)} : trigger();
   return {Kind::ChangeDevice, 1, Below(random, 3)};
 }
 
@@ -218,28 +238,48 @@ bool WindowWalk::GrabberReachable() const {
   return grabber_ != nullptr && grabber_->isVisible() && !grabber_->window()->isMinimized();
 }
 
+QWidget* WindowWalk::PressTarget(const WalkStep& step, QPoint& point) const {
+  if (!Usable(step.window)) return nullptr;
+  if (step.window == kFinder) {
+    auto* list = Form(kFinder)->findChild<QAbstractItemView*>(QStringLiteral("ResultList"));
+    QWidget* rows = list->viewport();
+    point = rows->rect().center();
+    if (const int count = list->model()->rowCount(); count > 0) {
+      const QModelIndex row = list->model()->index(step.index % count, 0);
+      list->scrollTo(row);
+      point = list->visualRect(row).center();
+    }
+    return rows;
+  }
+  const auto& controls = controls_[static_cast<std::size_t>(step.window)];
+  if (controls.empty()) return nullptr;
+  QWidget* control = controls[static_cast<std::size_t>(step.index) % controls.size()];
+  point = control->rect().center();
+  return control;
+}
+
 void WindowWalk::Press(const WalkStep& step) {
   const Qt::MouseButton button = MouseButton(step.value);
   if (down_.count(button) != 0) return;
-  QWidget* target = nullptr;
-  if (!down_.empty() && GrabberReachable()) {
-    target = grabber_;
-  } else {
-    if (!Usable(step.window)) return;
-    const auto& controls = controls_[static_cast<std::size_t>(step.window)];
-    if (controls.empty()) return;
-    target = controls[static_cast<std::size_t>(step.index) % controls.size()];
+  if (down_.empty() || !GrabberReachable()) {
+    // A first press, or one after the grabber lost the mouse, takes the
+    // control under the pointer; a second button joins the first one's.
+    QPoint point;
+    QWidget* target = PressTarget(step, point);
+    if (target == nullptr) return;
     grabber_ = target;
+    grabPoint_ = point;
+    grabStep_ = step;
   }
   down_.insert(button);
-  QTest::mousePress(target, button);
+  QTest::mousePress(grabber_, button, {}, grabPoint_);
 }
 
 void WindowWalk::Release(Qt::MouseButton button) {
   if (down_.erase(button) == 0) return;
   // A window that is hidden or minimised loses the mouse: the button then
   // comes up over some other window, and the control never hears of it.
-  if (GrabberReachable()) QTest::mouseRelease(grabber_, button);
+  if (GrabberReachable()) QTest::mouseRelease(grabber_, button, {}, grabPoint_);
   if (down_.empty()) grabber_ = nullptr;
 }
 
@@ -321,6 +361,16 @@ std::optional<std::string> WindowWalk::Do(const WalkStep& step) {
         list->setCurrentIndex(position);
         emit list->activated(position);
       }
+      break;
+    case Kind::Search:
+      if (Usable(kFinder))
+        form->findChild<QLineEdit*>(QStringLiteral("Edit1"))
+            ->setText(QString::fromLatin1(kSearchWords[step.index % kSearchWordCount]));
+      break;
+    case Kind::SearchDrums:
+      if (Usable(kFinder))
+        form->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(step.index % 2 + 1))
+            ->click();
       break;
     case Kind::CloseMain:
       ctx_.forms.form1->close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <array>
@@ -18,7 +19,8 @@
 
 namespace tonalyx {
 
-// One thing a user does to the windows.
+// One thing a user does to the windows. Windows go by their numbers; the
+// tone finder, made when first opened, is number 14.
 struct WalkStep {
   enum class Kind {
     Press,         // a mouse button goes down on control `index` of window `window`
@@ -36,6 +38,8 @@ struct WalkStep {
     ResetBar,      // the caption label of bar `index` is clicked
     ChooseKit,     // kit button `index` of kit window `window` is clicked
     ChangeDevice,  // device list entry `index` is picked
+    Search,        // the finder's search field gets word `index` of a fixed list
+    SearchDrums,   // the finder searches tones (`index` 0) or drum sounds (1)
     CloseMain,     // the main window's close box: the program ends
   };
   Kind kind;
@@ -89,6 +93,8 @@ class WindowWalk {
   // The grabber still takes the mouse: shown and not minimised.
   bool GrabberReachable() const;
   void Press(const WalkStep& step);
+  // Where a press of the step lands: a control and a point in it.
+  QWidget* PressTarget(const WalkStep& step, QPoint& point) const;
   void Release(Qt::MouseButton button);
   WalkStep PickOther(std::mt19937_64& random) const;
 
@@ -97,10 +103,14 @@ class WindowWalk {
   AppContext ctx_;
   std::unique_ptr<FormSet> forms_;
   NoteLedger ledger_;
-  // The controls of the audition windows 2, 4, 6 and 8, by window number.
+  // The controls of the audition windows 2, 4, 6 and 8, by window number;
+  // the finder's rows come and go with its search.
   std::array<std::vector<QWidget*>, 9> controls_;
-  // The control that took the first press of the buttons now down.
+  // The control that took the first press of the buttons now down, where,
+  // and the step that pressed it.
   QPointer<QWidget> grabber_;
+  QPoint grabPoint_;
+  WalkStep grabStep_{WalkStep::Kind::Press};
   std::set<Qt::MouseButton> down_;
   bool ended_ = false;
 };
