@@ -239,7 +239,9 @@ void SettingsFile::Load(std::string_view text) {
     const std::size_t end = text.find('\n');
     std::string_view raw = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    // The line end of a CRLF file; a run of them ends the line all the same,
+    // so that a kept line reads back the same after every store.
+    while (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
 
     const std::string_view line = Trim(raw);
     if (line.empty() || line.front() == ';') continue;

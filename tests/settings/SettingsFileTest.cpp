@@ -165,6 +165,12 @@ TEST(SettingsFile, LoadsBinaryContentWithoutHarm) {
   EXPECT_EQ(SettingsFile::FromText(settings.Text()).Text(), settings.Text());
 }
 
+TEST(SettingsFile, ALineKeptAsItWasReadsTheSameAfterEveryStore) {
+  const SettingsFile first = SettingsFile::FromText("[x]\r\nno equals\r\r\r\n\r\n");
+  EXPECT_EQ(first.Text(), "[x]\nno equals\n\n");
+  EXPECT_EQ(SettingsFile::FromText(first.Text()).Text(), first.Text());
+}
+
 TEST(SettingsFile, KeepsVeryLongLinesWhole) {
   const std::string longValue(100000, 'v');
   const std::string longNoEquals(100000, 'n');
