@@ -7,7 +7,8 @@
 # parallel runs never meet), starts jack_midi_dump as the capture client, runs
 # <command> with every argument "@PORT@" replaced by the capture port's name
 # (also exported as TONALYX_E2E_PORT; the capture client's process id is
-# TONALYX_E2E_CAPTURE_PID), and then compares the bytes captured
+# TONALYX_E2E_CAPTURE_PID; it may run for TONALYX_E2E_TIMEOUT seconds, 30
+# unless set), and then compares the bytes captured
 # with <expected.hex>: one message per line, bytes in hexadecimal, '#' starts a
 # comment. Every process started here is stopped and waited for on exit.
 #
@@ -109,7 +110,8 @@ for arg in "$@"; do
   [[ $arg == "@PORT@" ]] && arg=$port
   args+=("$arg")
 done
-timeout 30 "${args[@]}" >"$work/command.log" 2>&1 || fail "the command failed: ${args[*]}"
+timeout "${TONALYX_E2E_TIMEOUT:-30}" "${args[@]}" >"$work/command.log" 2>&1 ||
+  fail "the command failed: ${args[*]}"
 
 # Messages as bytes only: "   0: b9 78 00 control change ..." -> "b9 78 00".
 normalise_capture() {
@@ -137,5 +139,5 @@ if ! diff -u "$work/expected" "$work/actual" >"$work/diff.log"; then
   cat "$work/diff.log" >&2
   exit 1
 fi
-grep '^PASS:' "$work/command.log" || true
+grep -E '^(PASS:|  )' "$work/command.log" || true
 echo "PASS: $want messages captured as expected from: ${args[*]}"

@@ -1,0 +1,101 @@
+# shellcheck shell=bash
+# Sourced by the end-to-end scripts that drive the real program under a real
+# X11 server, as a user does. The calling script defines fail().
+#
+#   start_x_server <folder>    a private Xvfb on a display number it picks
+#                              itself (parallel runs never collide); exports
+#                              DISPLAY
+#   start_program <program>    runs it (PROGRAM_PID), output to <program>.log
+#   window <title>             the id of the visible window with that exact
+#                              title, once it is shown (within 10 s)
+#   click <window> <x> <y>     a left click at a point of a window
+#   menu_item <window> <n>     item n of the first menu of a window's menu bar
+#   end_program <how> <window> closes the window by its close box (how=close,
+#                              through the close-request helper in
+#                              CLOSE_REQUEST) or sends SIGTERM/SIGINT (TERM,
+#                              INT); waits up to 10 s for the program to end,
+#                              fails unless it ends with status 0; END_MS says
+#                              how long it took
+#   now_ms                     the clock in milliseconds
+#   stop_x_server, kill_program  for the calling script's clean-up
+X_SERVER_PID=
+PROGRAM_PID=
+
+start_x_server() {
+  local folder=$1 number
+  mkfifo "$folder/display"
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
+  X_SERVER_PID=$!
+  read -r -t 10 number <"$folder/display" || fail "Xvfb did not start"
+  export DISPLAY=":$number"
+}
+
+stop_x_server() {
+  [[ -n $X_SERVER_PID ]] || return 0
+  kill -TERM "$X_SERVER_PID" 2>/dev/null || true
+  wait "$X_SERVER_PID" 2>/dev/null || true
+  X_SERVER_PID=
+}
+
+start_program() {
+  QT_QPA_PLATFORM=xcb "$1" >"$1.log" 2>&1 &
+  PROGRAM_PID=$!
+}
+
+kill_program() {
+  [[ -n $PROGRAM_PID ]] || return 0
+  kill -KILL "$PROGRAM_PID" 2>/dev/null || true
+  wait "$PROGRAM_PID" 2>/dev/null || true
+  PROGRAM_PID=
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+window() {
+  local title=$1 found
+  for _ in $(seq 200); do
+    found=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) || true
+    [[ -n $found ]] && { echo "$found"; return 0; }
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended while waiting for \"$title\""
+    sleep 0.05
+  done
+  fail "no window \"$title\" appeared within 10 s"
+}
+
+# Raises the window first, as a click on an overlapped window would. (No
+# --sync: xdotool waits forever when the pointer is already there.)
+click() {
+  local win=$1 x=$2 y=$3 X Y WIDTH HEIGHT SCREEN WINDOW
+  xdotool windowraise "$win"
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  xdotool mousemove $((X + x)) $((Y + y)) sleep 0.05 click 1
+  sleep 0.2
+}
+
+# A click opens the menu, the arrow keys move to the item, Return picks it.
+menu_item() {
+  local win=$1 n=$2
+  click "$win" 15 8
+  # shellcheck disable=SC2046
+  xdotool key --delay 30 $(printf 'Down %.0s' $(seq "$n")) Return
+  sleep 0.2
+}
+
+end_program() {
+  local how=$1 win=$2 start status=0
+  start=$(now_ms)
+  case $how in
+    close) "$CLOSE_REQUEST" "$win" ;;
+    TERM | INT) kill "-$how" "$PROGRAM_PID" ;;
+    *) fail "unknown way to end the program: $how" ;;
+  esac
+  for _ in $(seq 200); do
+    kill -0 "$PROGRAM_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program still runs 10 s after $how"
+  wait "$PROGRAM_PID" || status=$?
+  PROGRAM_PID=
+  END_MS=$(($(now_ms) - start))
+  [[ $status -eq 0 ]] || fail "the program exited with status $status after $how"
+}
