@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The real program under a real X11 server loses its device while a program
+# button is held down:
+#
+#   dying_device_test.sh <tonalyx> <close request> capture-client <driver> <device>
+#   dying_device_test.sh <tonalyx> <close request> jack-server <driver> <device>
+#   dying_device_test.sh <tonalyx> <close request> pulse-server
+#
+# capture-client and jack-server run under jack_capture_test.sh, whose capture
+# client (TONALYX_E2E_CAPTURE_PID) or JACK server (TONALYX_E2E_JACKD_PID) is
+# stopped during the hold. pulse-server starts a PulseAudio server of its own
+# with a null sink in a private folder, plays the built-in synth into it, and
+# stops the server during the hold. Afterwards the program must still run,
+# take the mouse-up and further presses, open a window from its menu, and end
+# normally at the close box with its settings stored.
+#
+# Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing).
+set -euo pipefail
+
+program=$1 fault=$3
+export CLOSE_REQUEST=$2
+tools=(Xvfb xdotool)
+[[ $fault == pulse-server ]] && tools+=(pulseaudio pactl)
+for tool in "${tools[@]}"; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tonalyx-dying.XXXXXX")
+pulse_pid=
+# shellcheck source=SCRIPTDIR/x_program.sh
+source "$(dirname "$0")/x_program.sh"
+cleanup() {
+  kill_program
+  if [[ -n $pulse_pid ]]; then
+    kill -KILL "$pulse_pid" 2>/dev/null || true
+    wait "$pulse_pid" 2>/dev/null || true
+  fi
+  stop_x_server
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL ($fault): $*" >&2
+  for log in "$work"/*.log; do
+    [[ -f $log ]] && { echo "----- $(basename "$log")" >&2; cat "$log" >&2; }
+  done
+  exit 1
+}
+
+# A PulseAudio server for this test alone: its socket, state and client
+# settings in the work folder (no autospawn, no session bus), so nothing
+# meets a user's own sound server.
+start_pulse() {
+  mkdir -m 700 "$work/pulse"
+  printf 'autospawn = no\n' >"$work/pulse/client.conf"
+  export PULSE_RUNTIME_PATH=$work/pulse PULSE_STATE_PATH=$work/pulse
+  export PULSE_CLIENTCONFIG=$work/pulse/client.conf PULSE_SERVER=unix:$work/pulse/native
+  env -u DISPLAY HOME="$work/pulse" DBUS_SESSION_BUS_ADDRESS=disabled: \
+    pulseaudio -n --daemonize=no --disallow-exit --exit-idle-time=-1 --use-pid-file=no \
+    --disable-shm=yes --log-target=stderr \
+    --load="module-null-sink sink_name=tonalyx_test" \
+    --load="module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
+    >"$work/pulseaudio.log" 2>&1 &
+  pulse_pid=$!
+  for _ in $(seq 100); do
+    [[ -S $work/pulse/native ]] && return 0
+    kill -0 "$pulse_pid" 2>/dev/null || fail "pulseaudio ended at start"
+    sleep 0.05
+  done
+  fail "pulseaudio did not start"
+}
+
+cp "$program" "$work/tonalyx"
+case $fault in
+  capture-client | jack-server)
+    driver=$4 device=$5
+    id=$("$driver" list | awk -F '\t' -v name="$device" '$2 == name { print $1; exit }')
+    [[ -n $id ]] || fail "no device named $device"
+    ;;
+  pulse-server)
+    # No MIDI service at all: the built-in synth is the one device.
+    export JACK_DEFAULT_SERVER="tonalyx-none-$$" JACK_NO_START_SERVER=1
+    device="Tonalyx Built-in Synth" id=0
+    start_pulse
+    ;;
+  *) fail "unknown fault $fault" ;;
+esac
+printf '[Dev]\nDev_num=%s\ndrum=%s\n' "$id" "$device" >"$work/tonalyx.ini"
+
+start_x_server "$work"
+start_program "$work/tonalyx"
+main=$(window "Tonalyx Main")
+click "$main" 50 40 # the tone button: GS Reset
+program_window=$(window "Tonalyx Program Number")
+if [[ $fault == pulse-server ]]; then
+  # The synth's audio stream reaches the null sink.
+  for _ in $(seq 100); do
+    [[ -n $(pactl list short sink-inputs 2>/dev/null) ]] && break
+    sleep 0.05
+  done
+  [[ -n $(pactl list short sink-inputs 2>/dev/null) ]] || fail "the synth plays nothing into PulseAudio"
+fi
+
+# Hold program button 20 (second column, fourth row) down.
+xdotool windowraise "$program_window"
+eval "$(xdotool getwindowgeometry --shell "$program_window")"
+xdotool mousemove $((X + 264)) $((Y + 80)) sleep 0.05 mousedown 1
+sleep 0.5
+
+case $fault in
+  capture-client)
+    kill -INT "$TONALYX_E2E_CAPTURE_PID"
+    for _ in $(seq 100); do
+      kill -0 "$TONALYX_E2E_CAPTURE_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    ;;
+  jack-server)
+    kill -TERM "$TONALYX_E2E_JACKD_PID"
+    for _ in $(seq 100); do
+      kill -0 "$TONALYX_E2E_JACKD_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    ;;
+  pulse-server)
+    kill -KILL "$pulse_pid"
+    wait "$pulse_pid" 2>/dev/null || true
+    pulse_pid=
+    ;;
+esac
+sleep 0.3
+kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program died with its device"
+
+# The mouse-up, another press, and a window from the menu: each must come
+# through on an event loop that still runs.
+start=$(now_ms)
+xdotool mouseup 1
+click "$program_window" 264 100
+menu_item "$program_window" 4
+window "情報" >/dev/null
+respond_ms=$(($(now_ms) - start))
+
+end_program close "$main"
+settings=$(tr -d '\r' <"$work/tonalyx.ini")
+for line in "[window]" "dev_num=$id" "drum=$device"; do
+  grep -qixF "$line" <<<"$settings" || fail "the settings lack '$line'"
+done
+echo "PASS: $fault gone during a held note; release, press and menu answered within $respond_ms ms; closed in $END_MS ms"
