@@ -84,6 +84,18 @@ struct Run {
   QComboBox* combo = nullptr;
 };
 
+// A control holding note 60 on the run's port, as an audition button does;
+// the backend's record starts after the press.
+struct HeldNote {
+  static constexpr std::uint32_t kNoteOff = ShortMessage(0x90, 60, 0);
+  explicit HeldNote(Run& run) : hold(control, [&run] { run.ctx.port.SendShort(kNoteOff); }) {
+    hold.Started();
+    run.backend.Clear();
+  }
+  QWidget control;
+  AuditionHold hold;
+};
+
 }  // namespace
 
 class TForm1Test : public QObject {
@@ -279,33 +291,26 @@ class TForm1Test : public QObject {
 
   void closeEndsAHeldNoteWhileThePortIsStillOpen() {
     Run run;
-    const std::uint32_t noteOff = ShortMessage(0x90, 60, 0);
-    QWidget control;
-    AuditionHold hold(control, [&run, noteOff] { run.ctx.port.SendShort(noteOff); });
-    hold.Started();
-    run.backend.Clear();
+    HeldNote held(run);
     run.main->close();
-    QCOMPARE(run.backend.ShortMessages(), (std::vector<std::uint32_t>{noteOff, AllSoundOffDrums}));
+    QCOMPARE(run.backend.ShortMessages(),
+             (std::vector<std::uint32_t>{HeldNote::kNoteOff, AllSoundOffDrums}));
     QVERIFY(run.backend.Events().back().kind == Kind::Close);
-    QVERIFY(!hold.IsHeld());
+    QVERIFY(!held.hold.IsHeld());
   }
 
   void deviceChangeEndsAHeldNoteOnTheOldDeviceAndNotOnTheNewOne() {
     Run run;
-    const std::uint32_t noteOff = ShortMessage(0x90, 60, 0);
-    QWidget control;
-    AuditionHold hold(control, [&run, noteOff] { run.ctx.port.SendShort(noteOff); });
-    hold.Started();
-    run.backend.Clear();
+    HeldNote held(run);
     run.Pick(1);
     const auto& events = run.backend.Events();
     QVERIFY(events.size() >= 3);
-    QCOMPARE(events[0].message, noteOff);
+    QCOMPARE(events[0].message, HeldNote::kNoteOff);
     QCOMPARE(events[1].message, AllSoundOffDrums);
     QVERIFY(events[2].kind == Kind::Close);
     // The late mouse-up sends nothing to the device opened since.
     run.backend.Clear();
-    hold.MouseUp();
+    held.hold.MouseUp();
     QVERIFY(run.backend.Events().empty());
   }
 

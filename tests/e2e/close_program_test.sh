@@ -12,32 +12,16 @@ set -euo pipefail
 
 program=$1 driver=$2 device=$4 how=$5
 export CLOSE_REQUEST=$3
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tonalyx-close.XXXXXX")
 # shellcheck source=SCRIPTDIR/x_program.sh
 source "$(dirname "$0")/x_program.sh"
-cleanup() {
-  kill_program
-  stop_x_server
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [[ -f $work/tonalyx.log ]] && cat "$work/tonalyx.log" >&2
-  exit 1
-}
+begin_x_test close
+FAIL_CONTEXT=$how
 
 id=$("$driver" list | awk -F '\t' -v name="$device" '$2 == name { print $1; exit }')
 [[ -n $id ]] || fail "no device named $device"
-cp "$program" "$work/tonalyx"
-printf '[Dev]\nDev_num=%s\ndrum=%s\n' "$id" "$device" >"$work/tonalyx.ini"
-
-start_x_server "$work"
-start_program "$work/tonalyx"
+cp "$program" "$WORK/tonalyx"
+printf '[Dev]\nDev_num=%s\ndrum=%s\n' "$id" "$device" >"$WORK/tonalyx.ini"
+start_program "$WORK/tonalyx"
 
 main=$(window "Tonalyx Main")
 # The tone and drum buttons, just below the menu bar.
@@ -57,7 +41,7 @@ shown=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
 
 end_program "$how" "$main"
 
-settings=$(tr -d '\r' <"$work/tonalyx.ini")
+settings=$(tr -d '\r' <"$WORK/tonalyx.ini")
 for line in "[window]" "[Window2]" "[Window12]" "dev_num=$id" "drum=$device"; do
   grep -qixF "$line" <<<"$settings" || fail "the settings lack '$line'"
 done

@@ -19,58 +19,49 @@ set -euo pipefail
 
 program=$1 fault=$3
 export CLOSE_REQUEST=$2
-tools=(Xvfb xdotool)
-[[ $fault == pulse-server ]] && tools+=(pulseaudio pactl)
-for tool in "${tools[@]}"; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tonalyx-dying.XXXXXX")
-pulse_pid=
+tools=()
+[[ $fault == pulse-server ]] && tools=(pulseaudio pactl)
 # shellcheck source=SCRIPTDIR/x_program.sh
 source "$(dirname "$0")/x_program.sh"
-cleanup() {
-  kill_program
-  if [[ -n $pulse_pid ]]; then
-    kill -KILL "$pulse_pid" 2>/dev/null || true
-    wait "$pulse_pid" 2>/dev/null || true
-  fi
-  stop_x_server
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL ($fault): $*" >&2
-  for log in "$work"/*.log; do
-    [[ -f $log ]] && { echo "----- $(basename "$log")" >&2; cat "$log" >&2; }
+begin_x_test dying "${tools[@]}"
+FAIL_CONTEXT=$fault
+
+# Stops a process that this script did not start and waits until it is gone.
+stop_foreign() {
+  local pid=$1 signal=$2
+  kill "-$signal" "$pid"
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.05
   done
-  exit 1
+  fail "process $pid did not end on SIG$signal"
 }
 
 # A PulseAudio server for this test alone: its socket, state and client
 # settings in the work folder (no autospawn, no session bus), so nothing
 # meets a user's own sound server.
 start_pulse() {
-  mkdir -m 700 "$work/pulse"
-  printf 'autospawn = no\n' >"$work/pulse/client.conf"
-  export PULSE_RUNTIME_PATH=$work/pulse PULSE_STATE_PATH=$work/pulse
-  export PULSE_CLIENTCONFIG=$work/pulse/client.conf PULSE_SERVER=unix:$work/pulse/native
-  env -u DISPLAY HOME="$work/pulse" DBUS_SESSION_BUS_ADDRESS=disabled: \
+  mkdir -m 700 "$WORK/pulse"
+  printf 'autospawn = no\n' >"$WORK/pulse/client.conf"
+  export PULSE_RUNTIME_PATH=$WORK/pulse PULSE_STATE_PATH=$WORK/pulse
+  export PULSE_CLIENTCONFIG=$WORK/pulse/client.conf PULSE_SERVER=unix:$WORK/pulse/native
+  env -u DISPLAY HOME="$WORK/pulse" DBUS_SESSION_BUS_ADDRESS=disabled: \
     pulseaudio -n --daemonize=no --disallow-exit --exit-idle-time=-1 --use-pid-file=no \
     --disable-shm=yes --log-target=stderr \
     --load="module-null-sink sink_name=tonalyx_test" \
-    --load="module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
-    >"$work/pulseaudio.log" 2>&1 &
+    --load="module-native-protocol-unix socket=$WORK/pulse/native auth-anonymous=1" \
+    >"$WORK/pulseaudio.log" 2>&1 &
   pulse_pid=$!
+  STOP_PIDS+=("$pulse_pid")
   for _ in $(seq 100); do
-    [[ -S $work/pulse/native ]] && return 0
+    [[ -S $WORK/pulse/native ]] && return 0
     kill -0 "$pulse_pid" 2>/dev/null || fail "pulseaudio ended at start"
     sleep 0.05
   done
   fail "pulseaudio did not start"
 }
 
-cp "$program" "$work/tonalyx"
+cp "$program" "$WORK/tonalyx"
 case $fault in
   capture-client | jack-server)
     driver=$4 device=$5
@@ -85,10 +76,9 @@ case $fault in
     ;;
   *) fail "unknown fault $fault" ;;
 esac
-printf '[Dev]\nDev_num=%s\ndrum=%s\n' "$id" "$device" >"$work/tonalyx.ini"
+printf '[Dev]\nDev_num=%s\ndrum=%s\n' "$id" "$device" >"$WORK/tonalyx.ini"
 
-start_x_server "$work"
-start_program "$work/tonalyx"
+start_program "$WORK/tonalyx"
 main=$(window "Tonalyx Main")
 click "$main" 50 40 # the tone button: GS Reset
 program_window=$(window "Tonalyx Program Number")
@@ -108,24 +98,11 @@ xdotool mousemove $((X + 264)) $((Y + 80)) sleep 0.05 mousedown 1
 sleep 0.5
 
 case $fault in
-  capture-client)
-    kill -INT "$TONALYX_E2E_CAPTURE_PID"
-    for _ in $(seq 100); do
-      kill -0 "$TONALYX_E2E_CAPTURE_PID" 2>/dev/null || break
-      sleep 0.05
-    done
-    ;;
-  jack-server)
-    kill -TERM "$TONALYX_E2E_JACKD_PID"
-    for _ in $(seq 100); do
-      kill -0 "$TONALYX_E2E_JACKD_PID" 2>/dev/null || break
-      sleep 0.05
-    done
-    ;;
+  capture-client) stop_foreign "$TONALYX_E2E_CAPTURE_PID" INT ;;
+  jack-server) stop_foreign "$TONALYX_E2E_JACKD_PID" TERM ;;
   pulse-server)
     kill -KILL "$pulse_pid"
     wait "$pulse_pid" 2>/dev/null || true
-    pulse_pid=
     ;;
 esac
 sleep 0.3
@@ -141,7 +118,7 @@ window "情報" >/dev/null
 respond_ms=$(($(now_ms) - start))
 
 end_program close "$main"
-settings=$(tr -d '\r' <"$work/tonalyx.ini")
+settings=$(tr -d '\r' <"$WORK/tonalyx.ini")
 for line in "[window]" "dev_num=$id" "drum=$device"; do
   grep -qixF "$line" <<<"$settings" || fail "the settings lack '$line'"
 done

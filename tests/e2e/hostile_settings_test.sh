@@ -16,33 +16,15 @@ set -euo pipefail
 
 program=$1
 export CLOSE_REQUEST=$2
-for tool in Xvfb xdotool iconv cmp; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tonalyx-hostile.XXXXXX")
 # shellcheck source=SCRIPTDIR/x_program.sh
 source "$(dirname "$0")/x_program.sh"
-cleanup() {
-  kill_program
-  stop_x_server
-  rm -rf "$work"
-}
-trap cleanup EXIT
-case_name=
-fail() {
-  echo "FAIL ($case_name): $*" >&2
-  [[ -f $dir/tonalyx.log ]] && cat "$dir/tonalyx.log" >&2
-  exit 1
-}
-
-start_x_server "$work"
+begin_x_test hostile iconv cmp
 
 # Makes a fresh folder with the program; the case then puts its settings
 # path in place.
 new_case() {
-  case_name=$1
-  dir=$work/$1
+  FAIL_CONTEXT=$1
+  dir=$WORK/$1
   mkdir "$dir"
   cp "$program" "$dir/tonalyx"
   ini=$dir/tonalyx.ini
@@ -57,7 +39,7 @@ run_program() {
   local shown_ms=$(($(now_ms) - start))
   GEOMETRY=$(xdotool getwindowgeometry "$main" | awk '/Geometry:/ { print $2 }')
   end_program close "$main"
-  echo "  $case_name: main window after $shown_ms ms, closed in $END_MS ms"
+  echo "  $FAIL_CONTEXT: main window after $shown_ms ms, closed in $END_MS ms"
 }
 
 # The file must still be exactly what `copy` holds.

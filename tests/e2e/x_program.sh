@@ -1,10 +1,15 @@
 # shellcheck shell=bash
 # Sourced by the end-to-end scripts that drive the real program under a real
-# X11 server, as a user does. The calling script defines fail().
+# X11 server, as a user does.
 #
-#   start_x_server <folder>    a private Xvfb on a display number it picks
-#                              itself (parallel runs never collide); exports
-#                              DISPLAY
+#   begin_x_test <name> [tool...]  skips (status 77) unless Xvfb, xdotool and
+#                              the tools are there; makes the work folder WORK,
+#                              starts a private Xvfb on a display number it
+#                              picks itself (parallel runs never collide,
+#                              DISPLAY exported), and stops everything on exit:
+#                              the program, the processes in STOP_PIDS, Xvfb
+#   fail <message>             reports what failed (FAIL_CONTEXT says where)
+#                              with every log of WORK, and exits 1
 #   start_program <program>    runs it (PROGRAM_PID), output to <program>.log
 #   window <title>             the id of the visible window with that exact
 #                              title, once it is shown (within 10 s)
@@ -17,24 +22,51 @@
 #                              fails unless it ends with status 0; END_MS says
 #                              how long it took
 #   now_ms                     the clock in milliseconds
-#   stop_x_server, kill_program  for the calling script's clean-up
 X_SERVER_PID=
 PROGRAM_PID=
 
-start_x_server() {
-  local folder=$1 number
-  mkfifo "$folder/display"
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
+STOP_PIDS=()
+FAIL_CONTEXT=
+WORK=
+
+begin_x_test() {
+  local name=$1 tool number
+  shift
+  for tool in Xvfb xdotool "$@"; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
+  done
+  WORK=$(mktemp -d "${TMPDIR:-/tmp}/tonalyx-$name.XXXXXX")
+  trap end_x_test EXIT
+  mkfifo "$WORK/display"
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   X_SERVER_PID=$!
-  read -r -t 10 number <"$folder/display" || fail "Xvfb did not start"
+  read -r -t 10 number <"$WORK/display" || fail "Xvfb did not start"
   export DISPLAY=":$number"
 }
 
-stop_x_server() {
-  [[ -n $X_SERVER_PID ]] || return 0
-  kill -TERM "$X_SERVER_PID" 2>/dev/null || true
-  wait "$X_SERVER_PID" 2>/dev/null || true
-  X_SERVER_PID=
+end_x_test() {
+  local pid
+  kill_program
+  for pid in "${STOP_PIDS[@]}"; do
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  # Politely, so that it removes its lock file and socket.
+  if [[ -n $X_SERVER_PID ]]; then
+    kill -TERM "$X_SERVER_PID" 2>/dev/null || true
+    wait "$X_SERVER_PID" 2>/dev/null || true
+  fi
+  rm -rf "$WORK"
+}
+
+fail() {
+  local log
+  echo "FAIL${FAIL_CONTEXT:+ ($FAIL_CONTEXT)}: $*" >&2
+  while IFS= read -r log; do
+    echo "----- ${log#"$WORK"/}" >&2
+    cat "$log" >&2
+  done < <(find "$WORK" -name '*.log' 2>/dev/null)
+  exit 1
 }
 
 start_program() {
