@@ -62,6 +62,11 @@ end_x_test() {
 fail() {
   local log
   echo "FAIL${FAIL_CONTEXT:+ ($FAIL_CONTEXT)}: $*" >&2
+  if [[ -n $X_SERVER_PID ]]; then
+    local socket="/tmp/.X11-unix/X${DISPLAY#:}"
+    kill -0 "$X_SERVER_PID" 2>/dev/null || echo "(Xvfb $X_SERVER_PID has ended)" >&2
+    [[ -S $socket ]] || echo "(the X server socket $socket is gone)" >&2
+  fi
   while IFS= read -r log; do
     echo "----- ${log#"$WORK"/}" >&2
     cat "$log" >&2
