@@ -38,7 +38,10 @@ begin_x_test() {
   WORK=$(mktemp -d "${TMPDIR:-/tmp}/tonalyx-$name.XXXXXX")
   trap end_x_test EXIT
   mkfifo "$WORK/display"
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  # No reset when the last client leaves: a program started just then would
+  # find no server to connect to.
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$WORK/display" \
+    >"$WORK/xvfb.log" 2>&1 &
   X_SERVER_PID=$!
   read -r -t 10 number <"$WORK/display" || fail "Xvfb did not start"
   export DISPLAY=":$number"
