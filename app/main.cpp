@@ -2,6 +2,8 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <filesystem>
+
 #include "app/AppContext.h"
 #include "app/FormSet.h"
 #include "app/ProgramEnd.h"
@@ -13,8 +15,10 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   tonalyx::ProgramEnd programEnd;
 
-  const auto settingsPath =
-      tonalyx::SettingsPathForExecutable(QCoreApplication::applicationFilePath().toStdString());
+  // From UTF-16, so a path outside the ANSI code page (a Japanese folder on a
+  // Western Windows) stays intact; on Linux it becomes UTF-8 as before.
+  const auto settingsPath = tonalyx::SettingsPathForExecutable(
+      std::filesystem::path(QCoreApplication::applicationFilePath().toStdU16String()));
   auto backend = tonalyx::CreateOutputBackend(settingsPath);
   tonalyx::AppContext context(*backend, settingsPath);
   context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };

@@ -42,6 +42,8 @@ void CombinedBackend::Close() {
   open_ = nullptr;
 }
 
+bool CombinedBackend::Reset() { return open_ != nullptr && open_->Reset(); }
+
 void CombinedBackend::SendShort(std::uint32_t message) {
   if (open_ != nullptr) open_->SendShort(message);
 }

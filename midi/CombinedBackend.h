@@ -22,6 +22,7 @@ class CombinedBackend : public MidiBackend {
   std::optional<std::string> DeviceName(int id) override;
   bool Open(int id) override;
   void Close() override;
+  bool Reset() override;
   void SendShort(std::uint32_t message) override;
   void SendSysEx(std::span<const std::uint8_t> bytes) override;
 

@@ -21,6 +21,10 @@ class MidiBackend {
   // True when the device is open and ready to take messages.
   virtual bool Open(int id) = 0;
   virtual void Close() = 0;
+  // Silences every channel of the open device with the service's own reset
+  // and returns true, or returns false when the service has none (the port
+  // then sends the controllers itself).
+  virtual bool Reset() { return false; }
   virtual void SendShort(std::uint32_t message) = 0;
   virtual void SendSysEx(std::span<const std::uint8_t> bytes) = 0;
 };

@@ -18,6 +18,7 @@ void MidiPort::ClosePort() {
 }
 
 void MidiPort::ResetPort() {
+  if (!open_ || backend_.Reset()) return;
   for (int channel = 0; channel < 16; ++channel) {
     SendShort(ShortMessage(0xB0 + channel, 123, 0));
     SendShort(ShortMessage(0xB0 + channel, 64, 0));

@@ -15,8 +15,9 @@ class MidiPort {
 
   bool OpenPort(int id);
   void ClosePort();
-  // Silences every channel: All Notes Off (controller 123) and sustain off
-  // (controller 64 value 0) on channels 1 to 16.
+  // Silences every channel: with the backend's own reset where it has one,
+  // else All Notes Off (controller 123) and sustain off (controller 64 value 0)
+  // on channels 1 to 16.
   void ResetPort();
   void SendShort(std::uint32_t message);
   void SendSysEx(std::span<const std::uint8_t> bytes);

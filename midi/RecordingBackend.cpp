@@ -19,6 +19,11 @@ bool RecordingBackend::Open(int id) {
 
 void RecordingBackend::Close() { events_.push_back({Event::Kind::Close, -1, false, 0, {}}); }
 
+bool RecordingBackend::Reset() {
+  if (ownReset_) events_.push_back({Event::Kind::Reset, -1, false, 0, {}});
+  return ownReset_;
+}
+
 void RecordingBackend::SendShort(std::uint32_t message) {
   events_.push_back({Event::Kind::Short, -1, false, message, {}});
 }

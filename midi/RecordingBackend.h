@@ -15,7 +15,7 @@ namespace tonalyx {
 class RecordingBackend : public MidiBackend {
  public:
   struct Event {
-    enum class Kind { Open, Close, Short, SysEx };
+    enum class Kind { Open, Close, Reset, Short, SysEx };
     Kind kind;
     int device = -1;                  // Open: the identifier asked for
     bool succeeded = false;           // Open: its result
@@ -32,11 +32,14 @@ class RecordingBackend : public MidiBackend {
   // opens fail whatever the identifier.
   void SetFailingDevices(std::set<int> ids) { failing_ = std::move(ids); }
   void FailNextOpens(int count) { failNext_ = count; }
+  // Offer a reset of its own, as a service with a platform reset does.
+  void OfferOwnReset() { ownReset_ = true; }
 
   int DeviceCount() override { return static_cast<int>(devices_.size()); }
   std::optional<std::string> DeviceName(int id) override;
   bool Open(int id) override;
   void Close() override;
+  bool Reset() override;
   void SendShort(std::uint32_t message) override;
   void SendSysEx(std::span<const std::uint8_t> bytes) override;
 
@@ -51,6 +54,7 @@ class RecordingBackend : public MidiBackend {
   std::vector<std::optional<std::string>> devices_;
   std::set<int> failing_;
   int failNext_ = 0;
+  bool ownReset_ = false;
   std::vector<Event> events_;
 };
 

@@ -76,10 +76,7 @@ bool Compiled(RtMidi::Api api) {
 }  // namespace
 
 RtMidiBackend::RtMidiBackend() {
-#if defined(_WIN32)
-  const std::array<std::pair<RtMidi::Api, Api>, 1> candidates = {
-      {{RtMidi::WINDOWS_MM, Api::WindowsMm}}};
-#elif defined(__APPLE__)
+#if defined(__APPLE__)
   const std::array<std::pair<RtMidi::Api, Api>, 1> candidates = {
       {{RtMidi::MACOSX_CORE, Api::CoreMidi}}};
 #else

@@ -14,13 +14,14 @@ class RtMidiOut;
 namespace tonalyx {
 
 // The system's MIDI outputs through RtMidi, with one API for the whole run: on
-// Linux the ALSA sequencer when it can be opened, otherwise JACK; on Windows and
-// macOS the native API. Device identifiers are that API's output ports in
-// order. RtMidi never throws from here: errors go to a callback that only keeps
-// the last message, and an open counts as failed when no port is open after it.
+// Linux the ALSA sequencer when it can be opened, otherwise JACK; on macOS
+// CoreMIDI (Windows has its own backend, WinMmBackend). Device identifiers are
+// that API's output ports in order. RtMidi never throws from here: errors go
+// to a callback that only keeps the last message, and an open counts as failed
+// when no port is open after it.
 class RtMidiBackend : public MidiBackend {
  public:
-  enum class Api { None, Alsa, Jack, WindowsMm, CoreMidi };
+  enum class Api { None, Alsa, Jack, CoreMidi };
 
   RtMidiBackend();
   ~RtMidiBackend() override;

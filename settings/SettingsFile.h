@@ -76,9 +76,10 @@ class SettingsFile {
   // the file at its end is replaced (or made) and the link kept. Returns
   // false, leaving the previous file byte for byte as it was, when it cannot
   // or must not be written: the load did not take the whole file in (see
-  // above), the file is marked read-only (no write permission bit at all,
-  // refused even where the process could override the bits), the process may
-  // not write it, the folder takes no new file, or writing fails (disk full).
+  // above), the file is marked read-only (no write permission bit at all, or
+  // the read-only attribute on Windows; refused even where the process could
+  // lift the mark), the process may not write it, the folder takes no new
+  // file, or writing fails (disk full).
   bool Store() const;
 
   const std::filesystem::path& Path() const { return path_; }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -135,9 +136,10 @@ int Run(int argc, char** argv) {
       out.flush();
       if (!out) throw TableError(temporary + ": write failed");
     }
-    if (std::rename(temporary.c_str(), output.c_str()) != 0) {
-      throw TableError(output + ": cannot replace");
-    }
+    // Unlike std::rename, this replaces an existing file on Windows too.
+    std::error_code error;
+    std::filesystem::rename(temporary, output, error);
+    if (error) throw TableError(output + ": cannot replace");
   } catch (const TableError& error) {
     std::cerr << "name_table_gen: error: " << error.what() << "\n";
     std::remove((output + ".tmp").c_str());

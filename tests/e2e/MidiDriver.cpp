@@ -53,8 +53,6 @@ const char* ApiName(RtMidiBackend::Api api) {
       return "alsa";
     case RtMidiBackend::Api::Jack:
       return "jack";
-    case RtMidiBackend::Api::WindowsMm:
-      return "winmm";
     case RtMidiBackend::Api::CoreMidi:
       return "coremidi";
     case RtMidiBackend::Api::None:

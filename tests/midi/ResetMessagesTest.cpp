@@ -68,5 +68,19 @@ TEST(MidiPort, ResetPortSilencesAllSixteenChannelsInOrder) {
   EXPECT_EQ(backend.Events().size(), 32u);
 }
 
+TEST(MidiPort, ResetPortUsesTheServicesOwnResetInsteadOfControllers) {
+  RecordingBackend backend;
+  backend.OfferOwnReset();
+  MidiPort port(backend);
+  port.ResetPort();  // not open: nothing
+  EXPECT_TRUE(backend.Events().empty());
+
+  ASSERT_TRUE(port.OpenPort(0));
+  backend.Clear();
+  port.ResetPort();
+  ASSERT_EQ(backend.Events().size(), 1u);
+  EXPECT_EQ(backend.Events()[0].kind, RecordingBackend::Event::Kind::Reset);
+}
+
 }  // namespace
 }  // namespace tonalyx

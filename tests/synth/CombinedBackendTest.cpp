@@ -93,5 +93,16 @@ TEST(CombinedBackend, SendsGoOnlyToTheBackendHoldingTheOpenDevice) {
   EXPECT_EQ(syn.size(), 5u);
 }
 
+TEST(CombinedBackend, ResetsWithTheOwnResetOfTheBackendHoldingTheOpenDevice) {
+  Combined c({"Port A"});
+  c.synth->OfferOwnReset();
+  EXPECT_FALSE(c.backend->Reset());  // nothing open
+  ASSERT_TRUE(c.backend->Open(0));
+  EXPECT_FALSE(c.backend->Reset());  // the system backend has none
+  ASSERT_TRUE(c.backend->Open(1));
+  EXPECT_TRUE(c.backend->Reset());
+  EXPECT_EQ(c.synth->Events().back().kind, Kind::Reset);
+}
+
 }  // namespace
 }  // namespace tonalyx
