@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <filesystem>
@@ -7,18 +8,36 @@
 #include "app/AppContext.h"
 #include "app/FormSet.h"
 #include "app/ProgramEnd.h"
+#include "app/ProgramIdentity.h"
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
-#include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
+
+namespace {
+
+// Beside the executable in a build folder or a portable copy; in the user's
+// configuration folder once installed.
+// Paths come from UTF-16, so a folder outside the ANSI code page (a Japanese
+// folder on a Western Windows) stays intact; on Linux they become UTF-8.
+std::filesystem::path SettingsPath() {
+  const QString userConfig =
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return tonalyx::ChooseSettingsPath(
+      {std::filesystem::path(QCoreApplication::applicationFilePath().toStdU16String()),
+       TONALYX_INSTALL_BINDIR, std::filesystem::path(userConfig.toStdU16String())});
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Catch SIGTERM and SIGINT before the windows are made. A stop request
+  // closes the main window the ordinary way: held notes end, the rhythm
+  // channel is silenced, the device closed and the settings stored.
   tonalyx::ProgramEnd programEnd;
+  tonalyx::ApplyProgramIdentity();
 
-  // From UTF-16, so a path outside the ANSI code page (a Japanese folder on a
-  // Western Windows) stays intact; on Linux it becomes UTF-8 as before.
-  const auto settingsPath = tonalyx::SettingsPathForExecutable(
-      std::filesystem::path(QCoreApplication::applicationFilePath().toStdU16String()));
+  const auto settingsPath = SettingsPath();
   auto backend = tonalyx::CreateOutputBackend(settingsPath);
   tonalyx::AppContext context(*backend, settingsPath);
   context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
@@ -29,11 +48,6 @@ int main(int argc, char* argv[]) {
   };
 
   tonalyx::FormSet forms(context);
-  tonalyx::TForm1* mainWindow = context.forms.form1;
-  // A stop request closes the main window the ordinary way: held notes end,
-  // the rhythm channel is silenced, the device closed and the settings stored.
-  programEnd.EndWith(*mainWindow);
-
-  mainWindow->show();
+  programEnd.Start(*context.forms.form1);
   return QApplication::exec();
 }

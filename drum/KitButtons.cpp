@@ -18,10 +18,11 @@ std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitB
   std::vector<QPushButton*> buttons;
   buttons.reserve(places.size());
   for (const KitButtonPlace& place : places) {
-    auto* button = new QPushButton(CaptionText(kitName(place.kit)), &window);
+    auto* button = new QPushButton(&window);
     button->setObjectName(QStringLiteral("Button%1").arg(place.number));
     button->setGeometry(kLeft + kColumnStride * (place.column - 1),
                         kTop + kRowStride * (place.row - 1), kWidth, kHeight);
+    SetCaption(*button, kitName(place.kit));
     button->setFocusPolicy(Qt::StrongFocus);
     const int kit = place.kit;
     QObject::connect(button, &QPushButton::clicked, &window,

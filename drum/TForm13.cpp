@@ -27,7 +27,7 @@ TForm13::TForm13(AppContext& context) : ctx_(context) {
   ApplyDesignFont(*this);
   const std::vector<QPushButton*> buttons = CreateKitButtons(*this, kXgKits, XgKitName, ctx_);
   for (std::size_t i = kSmallFontFirst - 1; i <= kSmallFontFirst; ++i) {
-    buttons[i]->setFont(DesignFont(kSmallFontPixels));
+    SetCaption(*buttons[i], XgKitName(kXgKits[i].kit), kSmallFontPixels);
   }
   move(428, 182);
   resize(449, 213);

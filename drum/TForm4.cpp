@@ -148,7 +148,7 @@ void TForm4::RefreshDrumCaptions() {
   for (int note = 0; note < kNoteCount; ++note) {
     const std::string_view name =
         type == 0 ? ctx_.tables.GsDrum(kit, note, map) : ctx_.tables.XgDrum(kit, note);
-    buttons_[static_cast<std::size_t>(note)]->setText(CaptionText(name));
+    SetCaption(*buttons_[static_cast<std::size_t>(note)], name);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <RtMidi.h>
 
 #include "midi/PortName.h"
+#include "midi/QuietProbe.h"
 #include "midi/ShortMessage.h"
 
 namespace tonalyx {
@@ -84,6 +85,9 @@ RtMidiBackend::RtMidiBackend() {
   const std::array<std::pair<RtMidi::Api, Api>, 2> candidates = {
       {{RtMidi::LINUX_ALSA, Api::Alsa}, {RtMidi::UNIX_JACK, Api::Jack}}};
 #endif
+  // An API whose service is missing is simply passed over, without libjack's
+  // or libasound's reports of it on the terminal.
+  const QuietProbe quiet;
   for (const auto& [rtApi, api] : candidates) {
     if (!Compiled(rtApi)) continue;
     out_ = MakeOut(rtApi, lastError_);

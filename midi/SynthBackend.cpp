@@ -9,11 +9,9 @@
 #include <string_view>
 #include <utility>
 
+#include "midi/QuietProbe.h"
 #include "settings/SettingsFile.h"
 
-#if defined(TONALYX_HAVE_ALSA)
-#include <alsa/asoundlib.h>
-#endif
 #if defined(TONALYX_HAVE_JACK)
 #include <jack/jack.h>
 #endif
@@ -42,35 +40,13 @@ std::vector<std::string> PlatformAudioDrivers() {
 #endif
 }
 
-#if defined(TONALYX_HAVE_JACK)
-void JackQuiet(const char*) {}
-void JackToStderr(const char* message) { std::fprintf(stderr, "%s\n", message); }
-#endif
-
-#if defined(TONALYX_HAVE_ALSA)
-void AlsaQuiet(const char*, int, const char*, int, const char*, ...) {}
-#endif
-
-// libasound reports a missing sound card on stderr line by line each time the
-// ALSA driver is tried; while the drivers are tried it stays quiet, and its
-// default handler is back afterwards.
-class QuietAlsaErrors {
- public:
-#if defined(TONALYX_HAVE_ALSA)
-  QuietAlsaErrors() { snd_lib_error_set_handler(AlsaQuiet); }
-  ~QuietAlsaErrors() { snd_lib_error_set_handler(nullptr); }
-#endif
-};
-
 // FluidSynth's JACK driver opens its client without JackNoStartServer, so
 // libjack would try to launch a server (seconds, and a jackd nobody asked
 // for). Its driver is only tried while a server already runs.
 bool JackServerRunning() {
 #if defined(TONALYX_HAVE_JACK)
-  jack_set_error_function(JackQuiet);
   jack_status_t status{};
   jack_client_t* client = jack_client_open("tonalyx-probe", JackNoStartServer, &status);
-  jack_set_error_function(JackToStderr);
   if (client == nullptr) return false;
   jack_client_close(client);
   return true;
@@ -161,7 +137,8 @@ bool SynthBackend::Open(int id) {
 bool SynthBackend::StartAudio() {
   const std::vector<std::string> drivers =
       options_.audioDrivers.empty() ? PlatformAudioDrivers() : options_.audioDrivers;
-  const QuietAlsaErrors quiet;
+  // A missing JACK server or sound card only means the next driver is tried.
+  const QuietProbe quiet;
   for (const std::string& name : drivers) {
     if (name == "jack" && !JackServerRunning()) continue;
     if (fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK) continue;

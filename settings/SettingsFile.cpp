@@ -156,6 +156,20 @@ std::optional<std::filesystem::path> StoreTarget(std::filesystem::path path) {
   return std::nullopt;
 }
 
+// Makes a missing folder and its missing parents, each for the user alone,
+// as a configuration folder should be. False when one cannot be made.
+bool MakeFolders(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (fs::is_directory(folder, error)) return true;
+  if (fs::exists(folder, error)) return false;
+  const fs::path parent = folder.parent_path();
+  if (!parent.empty() && parent != folder && !MakeFolders(parent)) return false;
+  if (!fs::create_directory(folder, error)) return !error && fs::is_directory(folder, error);
+  fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+  return true;
+}
+
 }  // namespace
 
 std::optional<int> ParseSettingsInteger(std::string_view text) {
@@ -317,7 +331,14 @@ bool SettingsFile::Store() const {
   namespace fs = std::filesystem;
   if (path_.empty() || !MayReplace()) return false;
   const std::optional<fs::path> target = StoreTarget(path_);
-  return target && ReplaceFileAtomically(*target, Text());
+  if (!target) return false;
+  // The first store into the user's configuration folder makes its folder.
+  // A link's file is made only where the link says, never with folders.
+  std::error_code error;
+  const fs::path folder = target->parent_path();
+  if (*target == path_ && !folder.empty() && !fs::exists(*target, error) && !MakeFolders(folder))
+    return false;
+  return ReplaceFileAtomically(*target, Text());
 }
 
 std::filesystem::path SettingsPathForExecutable(const std::filesystem::path& executable) {

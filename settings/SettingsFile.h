@@ -79,7 +79,10 @@ class SettingsFile {
   // above), the file is marked read-only (no write permission bit at all, or
   // the read-only attribute on Windows; refused even where the process could
   // lift the mark), the process may not write it, the folder takes no new
-  // file, or writing fails (disk full).
+  // file, or writing fails (disk full). A missing folder of the path itself
+  // is made first (with its missing parents, for the user alone), so the
+  // first store into the user's configuration folder works; a link into a
+  // missing folder is left as it is.
   bool Store() const;
 
   const std::filesystem::path& Path() const { return path_; }

@@ -58,13 +58,11 @@ void TForm2::RefreshProgramCaptions() {
     // The GS table is indexed by program value + 1, which is n.
     const int map = ctx_.state.MapIndex;
     for (int n = 1; n <= 128; ++n)
-      buttons_[static_cast<std::size_t>(n - 1)]->setText(
-          CaptionText(ctx_.tables.GsTone(n, bank, map)));
+      SetCaption(*buttons_[static_cast<std::size_t>(n - 1)], ctx_.tables.GsTone(n, bank, map));
   } else if (selection == 1) {
     const int map = ctx_.state.XgMapIndex;
     for (int n = 1; n <= 128; ++n)
-      buttons_[static_cast<std::size_t>(n - 1)]->setText(
-          CaptionText(ctx_.tables.XgTone(n - 1, bank, map)));
+      SetCaption(*buttons_[static_cast<std::size_t>(n - 1)], ctx_.tables.XgTone(n - 1, bank, map));
   }
   // GM, GM2 and no selection keep the captions of the last refresh.
 }

@@ -28,13 +28,13 @@ void TForm6::RefreshBankCaptions() {
     // The GS table is indexed by program value + 1.
     const int map = ctx_.state.MapIndex;
     for (int n = 1; n <= 128; ++n)
-      buttons_[static_cast<std::size_t>(n - 1)]->setText(
-          CaptionText(ctx_.tables.GsTone(program + 1, n - 1, map)));
+      SetCaption(*buttons_[static_cast<std::size_t>(n - 1)],
+                 ctx_.tables.GsTone(program + 1, n - 1, map));
   } else if (selection == 1) {
     const int map = ctx_.state.XgMapIndex;
     for (int n = 1; n <= 128; ++n)
-      buttons_[static_cast<std::size_t>(n - 1)]->setText(
-          CaptionText(ctx_.tables.XgTone(program, n - 1, map)));
+      SetCaption(*buttons_[static_cast<std::size_t>(n - 1)],
+                 ctx_.tables.XgTone(program, n - 1, map));
   }
   // GM, GM2 and no selection keep the captions of the last refresh.
 }

@@ -36,7 +36,8 @@ constexpr int kBarTop = 24;
 constexpr int kBarWidth = 153;
 constexpr int kBarHeight = 17;
 
-constexpr WindowGeometry kDefaultGeometry{206, 445, 79, 483};
+// Tall enough on a first run for all eight rows (the last bar ends at 377).
+constexpr WindowGeometry kDefaultGeometry{423, 445, 79, 483};
 }  // namespace
 
 TForm7::TForm7(AppContext& context) : ctx_(context) {

@@ -1,16 +1,20 @@
 #include <QAction>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <csignal>
 #include <functional>
 #include <vector>
 
+#include "app/FormSet.h"
 #include "app/ProgramEnd.h"
 #include "app/TForm1.h"
 #include "drum/TForm11.h"
 #include "drum/TForm13.h"
 #include "drum/TForm4.h"
 #include "drum/TForm5.h"
+#include "midi/RecordingBackend.h"
 #include "modules/TForm10.h"
 #include "modules/TForm9.h"
 #include "search/FinderWindow.h"
@@ -36,8 +40,7 @@ struct Program {
   TForm1* main = world.ctx.forms.form1;
 
   Program() {
-    end.EndWith(*main);
-    main->show();
+    end.Start(*main);
     // The finder is made when first opened; open it once and hide it again.
     world.ctx.forms.form2->findChild<QAction*>(QStringLiteral("N4"))->trigger();
     world.ctx.forms.form2->hide();
@@ -136,6 +139,34 @@ class ProgramEndTest : public QObject {
       QVERIFY(!program.main->isVisible());
       QVERIFY(program.SettingsStored());
     }
+  }
+
+  void aStopSignalWhileTheStartUpMessageBoxWaitsEndsItAndTheProgram() {
+    ProgramEnd end;
+    QTemporaryDir dir;
+    RecordingBackend backend({"Synth A", "Synth B"});
+    backend.SetFailingDevices({0, 1});
+    AppContext ctx(backend, dir.filePath(QStringLiteral("tonalyx.ini")).toStdString());
+    ctx.sleepMs = [](int) {};
+    int boxes = 0;
+    bool boxEndedByStop = false;
+    // The message box of a device that cannot be opened, as the program
+    // shows it, with the stop arriving while it waits for the user.
+    ctx.showMessage = [&](const std::string&) {
+      ++boxes;
+      QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalyx"), QStringLiteral("?"),
+                      QMessageBox::Ok);
+      QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+      QTimer::singleShot(5000, &box, [&box] { box.done(kStillRunning); });
+      boxEndedByStop = box.exec() != kStillRunning;
+    };
+    FormSet forms(ctx);
+    QCOMPARE(boxes, 1);
+    QVERIFY(boxEndedByStop);
+    end.Start(*ctx.forms.form1);
+    QCOMPARE(Program::Run([] {}), 0);
+    QVERIFY(!ctx.forms.form1->isVisible());
+    QVERIFY(SettingsFile::Open(ctx.settingsPath).ReadInteger("window", "Height", -1) >= 0);
   }
 };
 

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +52,36 @@ class UiLookTest : public QObject {
     QCOMPARE(CaptionText("Bass& Lead"), QStringLiteral("Bass&& Lead"));
     QCOMPARE(CaptionText("Kelontuk "), QStringLiteral("Kelontuk "));
     QCOMPARE(CaptionText(""), QString());
+  }
+
+  void aCaptionTooWideForItsButtonShrinksUntilItFitsAndGrowsBackAfter() {
+    QWidget window;
+    ApplyDesignFont(window);
+    QPushButton button(&window);
+    button.setGeometry(8, 0, 177, 17);
+    SetCaption(button, "Piano 1");
+    QCOMPARE(button.text(), QStringLiteral("Piano 1"));
+    QCOMPARE(button.font().pixelSize(), 12);
+    QCOMPARE(button.font().families(), DesignFont().families());
+
+    const QString longName = QStringLiteral("Reverse Distortion Guitar Cut Noise & Down");
+    QVERIFY(QFontMetrics(DesignFont()).horizontalAdvance(longName) > button.width());
+    SetCaption(button, longName.toStdString());
+    QCOMPARE(button.text(), QStringLiteral("Reverse Distortion Guitar Cut Noise && Down"));
+    const int shrunk = button.font().pixelSize();
+    QVERIFY2(shrunk < 12 && shrunk >= kSmallestCaptionPixels, qPrintable(QString::number(shrunk)));
+    QCOMPARE(button.font().families(), DesignFont().families());
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const int room =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+    QVERIFY(room > 150);
+    QVERIFY(button.fontMetrics().horizontalAdvance(longName) <= room);
+    // One pixel larger would not have fitted.
+    QVERIFY(QFontMetrics(DesignFont(shrunk + 1)).horizontalAdvance(longName) > room);
+
+    SetCaption(button, "Piano 1");
+    QCOMPARE(button.font().pixelSize(), 12);
   }
 };
 

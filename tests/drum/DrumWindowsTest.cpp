@@ -18,6 +18,7 @@
 #include "app/AuditionHold.h"
 #include "app/FormSet.h"
 #include "app/TForm1.h"
+#include "app/UiLook.h"
 #include "drum/TForm11.h"
 #include "drum/TForm13.h"
 #include "drum/TForm4.h"
@@ -486,8 +487,11 @@ class DrumWindowsTest : public QObject {
     QCOMPARE(kitButton(xg, 30)->geometry(), QRect(8, 88, 105, 17));
     QCOMPARE(kitButton(xg, 6)->geometry(), QRect(8, 104, 105, 17));
     QCOMPARE(kitButton(xg, 29)->geometry(), QRect(216, 152, 105, 17));
-    QCOMPARE(kitButton(xg, 28)->font().pixelSize(), 11);
-    QCOMPARE(kitButton(xg, 29)->font().pixelSize(), 11);
+    // The two long MU captions start from a smaller size than the others and
+    // shrink further only as far as they must to be shown whole.
+    QVERIFY(kitButton(xg, 28)->font().pixelSize() <= 11);
+    QVERIFY(kitButton(xg, 29)->font().pixelSize() <= 11);
+    QVERIFY(kitButton(xg, 28)->font().pixelSize() >= kSmallestCaptionPixels);
     QCOMPARE(kitButton(xg, 27)->font().pixelSize(), 12);
     QCOMPARE(xg.size(), QSize(449, 213));
     QCOMPARE(xg.pos(), QPoint(428, 182));

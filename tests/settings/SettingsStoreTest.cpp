@@ -61,11 +61,11 @@ TEST_F(SettingsStore, LeavesAReadOnlyFileAsItWas) {
 }
 
 TEST_F(SettingsStore, FailsWhenTheFolderTakesNoNewFile) {
-  // A folder path that is a file, or no folder at all: no temporary file can
-  // be made there, for any user.
+  // A folder path that is a file: no temporary file can be made there, for
+  // any user, and no folder can be made in its place.
   const fs::path notAFolder = folder_ / "plain-file";
   WriteAll(notAFolder, "x");
-  for (const fs::path& path : {notAFolder / "tonalyx.ini", folder_ / "missing" / "tonalyx.ini"}) {
+  for (const fs::path& path : {notAFolder / "tonalyx.ini", notAFolder / "sub" / "tonalyx.ini"}) {
     SettingsFile settings = SettingsFile::Open(path);
     settings.WriteInteger("dev", "type", 1);
     EXPECT_FALSE(settings.Store()) << path;

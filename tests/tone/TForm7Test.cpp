@@ -62,8 +62,23 @@ class TForm7Test : public QObject {
     QCOMPARE(QList<int>({v.velocity, v.modulation, v.reverb, v.chorus, v.delay, v.pan, v.pitchBend,
                          v.bendSensitivity}),
              QList<int>({100, 0, 40, 0, 0, 0, 0, 2}));
-    QCOMPARE(form.geometry().size(), QSize(445, 206));  // no settings file: the defaults
+    QCOMPARE(form.geometry().size(), QSize(445, 423));  // no settings file: the defaults
     QCOMPARE(form.pos(), QPoint(483, 79));
+  }
+
+  void aFirstRunShowsAllEightRowsAndAStoredHeightStandsAsItIs() {
+    ToneWindowHarness h;
+    TForm7& form = *h.ctx.forms.form7;
+    for (int row = 1; row <= 8; ++row) {
+      QVERIFY2(Bar(form, row)->geometry().bottom() < form.height(),
+               qPrintable(QString::number(row)));
+    }
+    QFile file(h.dir.filePath(QStringLiteral("tonalyx.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Window7]\nHeight=206\n");
+    file.close();
+    TForm7 stored(h.ctx);
+    QCOMPARE(stored.geometry().size(), QSize(445, 206));
   }
 
   void aMovedBarShowsItsValueAndSendsAtOnceInEveryModuleType() {

@@ -1,0 +1,101 @@
+// Takes the README's picture of the real windows on a real X server:
+//
+//   tonalyx_screenshot <output.png>
+//
+// Run it under Xvfb (scripts/screenshot does). It lays the main, program
+// number, drum note and controller windows out through a settings file of its
+// own, opens them the way their buttons and menus do, and grabs the screen.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+#include "app/AppContext.h"
+#include "app/FormSet.h"
+#include "app/ProgramIdentity.h"
+#include "app/TForm1.h"
+#include "app/UiLook.h"
+#include "midi/OutputDevices.h"
+#include "tone/TForm7.h"
+
+namespace {
+
+// Where each window stands in the picture (a screen of 1680 x 1080).
+constexpr char kLayout[] =
+    "[window]\nHeight=127\nWidth=242\nTop=24\nLeft=24\n\n"
+    "[Window2]\nHeight=579\nWidth=731\nTop=24\nLeft=492\n\n"
+    "[Window4]\nHeight=608\nWidth=929\nTop=440\nLeft=728\n\n"
+    "[Window7]\nHeight=423\nWidth=445\nTop=200\nLeft=24\n\n";
+
+// A plain desktop behind the windows, where Xvfb would show black.
+class Backdrop : public QWidget {
+ public:
+  Backdrop() {
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
+    setGeometry(QGuiApplication::primaryScreen()->geometry());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    QLinearGradient gradient(rect().topLeft(), rect().bottomRight());
+    gradient.setColorAt(0, QColor(0x4b, 0x5d, 0x8c));
+    gradient.setColorAt(1, QColor(0x23, 0x2b, 0x45));
+    painter.fillRect(rect(), gradient);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <output.png>\n", argv[0]);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  tonalyx::ApplyProgramIdentity();
+
+  QTemporaryDir dir;
+  const QString settingsPath = dir.filePath(QStringLiteral("tonalyx.ini"));
+  QFile layout(settingsPath);
+  if (!layout.open(QIODevice::WriteOnly) || layout.write(kLayout) < 0) return 1;
+  layout.close();
+
+  auto backend = tonalyx::CreateOutputBackend(settingsPath.toStdString());
+  tonalyx::AppContext context(*backend, settingsPath.toStdString());
+  context.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  // A machine without an audio output cannot open the built-in synth; the
+  // picture is of the windows all the same.
+  context.showMessage = [](const std::string&) {};
+
+  Backdrop backdrop;
+  backdrop.show();
+  tonalyx::FormSet forms(context);
+  tonalyx::TForm1& mainWindow = *context.forms.form1;
+  mainWindow.show();
+  mainWindow.Button2Click();  // the drum note window
+  mainWindow.Button1Click();  // the program number window, in front of it
+  tonalyx::ShowInFront(context.forms.form7);
+  mainWindow.raise();
+
+  // Let the windows map and paint before the screen is taken. exit(), not
+  // quit(): quit() asks every window to close, and the windows that only hide
+  // on close would refuse.
+  QTimer::singleShot(1500, &app, [&] {
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const bool saved = screen.save(QString::fromLocal8Bit(argv[1]), "PNG");
+    if (!saved) std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    QCoreApplication::exit(saved ? 0 : 1);
+  });
+  return QApplication::exec();
+}
