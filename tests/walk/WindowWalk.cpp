@@ -235,7 +235,27 @@ WalkStep WindowWalk::PickOther(std::mt19937_64& random) const {
 }
 
 bool WindowWalk::GrabberReachable() const {
-  return grabber_ != nullptr && grabber_->isVisible() && !grabber_->window()->isMinimized();
+  return grabber_ != nullptr && grabber_->isVisible() && !grabber_->window()->isMinimized() &&
+         !grabberDeactivated_;
+}
+
+void WindowWalk::Grab(QWidget* control, QPoint point, const WalkStep& step) {
+  LetGo();
+  grabber_ = control;
+  grabPoint_ = point;
+  grabStep_ = step;
+  grabberDeactivated_ = false;
+  control->installEventFilter(this);
+}
+
+void WindowWalk::LetGo() {
+  if (grabber_ != nullptr) grabber_->removeEventFilter(this);
+  grabber_ = nullptr;
+}
+
+bool WindowWalk::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grabber_ && event->type() == QEvent::WindowDeactivate) grabberDeactivated_ = true;
+  return false;
 }
 
 QWidget* WindowWalk::PressTarget(const WalkStep& step, QPoint& point) const {
@@ -267,9 +287,7 @@ void WindowWalk::Press(const WalkStep& step) {
     QPoint point;
     QWidget* target = PressTarget(step, point);
     if (target == nullptr) return;
-    grabber_ = target;
-    grabPoint_ = point;
-    grabStep_ = step;
+    Grab(target, point, step);
   }
   down_.insert(button);
   QTest::mousePress(grabber_, button, {}, grabPoint_);
@@ -277,10 +295,11 @@ void WindowWalk::Press(const WalkStep& step) {
 
 void WindowWalk::Release(Qt::MouseButton button) {
   if (down_.erase(button) == 0) return;
-  // A window that is hidden or minimised loses the mouse: the button then
-  // comes up over some other window, and the control never hears of it.
+  // A window that is hidden, minimised or deactivated loses the mouse: the
+  // button then comes up over some other window, and the control never hears
+  // of it.
   if (GrabberReachable()) QTest::mouseRelease(grabber_, button, {}, grabPoint_);
-  if (down_.empty()) grabber_ = nullptr;
+  if (down_.empty()) LetGo();
 }
 
 std::optional<std::string> WindowWalk::Do(const WalkStep& step) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -70,10 +71,10 @@ struct WalkFailure {
 // any sublist of a walk's steps can be replayed. After every step the rule is
 // checked: no note may sound while no mouse button is down, and the port may
 // never close while a note sounds.
-class WindowWalk {
+class WindowWalk : public QObject {
  public:
   WindowWalk();
-  ~WindowWalk();
+  ~WindowWalk() override;
 
   // A step that fits the present state, picked at random.
   WalkStep Pick(std::mt19937_64& random) const;
@@ -86,12 +87,19 @@ class WindowWalk {
   bool Holding() const { return !down_.empty(); }
   std::size_t NotesPlayed() const { return ledger_.NotesPlayed(); }
 
+ protected:
+  // Notes when the window of the control that holds the mouse is deactivated.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* Form(int number) const;
   bool Usable(int number) const;
   std::optional<std::string> Check();
-  // The grabber still takes the mouse: shown and not minimised.
+  // The grabber still takes the mouse: shown, not minimised, and its window
+  // not deactivated since the press.
   bool GrabberReachable() const;
+  void Grab(QWidget* control, QPoint point, const WalkStep& step);
+  void LetGo();
   void Press(const WalkStep& step);
   // Where a press of the step lands: a control and a point in it.
   QWidget* PressTarget(const WalkStep& step, QPoint& point) const;
@@ -111,6 +119,9 @@ class WindowWalk {
   QPointer<QWidget> grabber_;
   QPoint grabPoint_;
   WalkStep grabStep_{WalkStep::Kind::Press};
+  // Another window became active during the hold: the mouse-up then goes
+  // wherever the pointer is, and the control may never hear of it.
+  bool grabberDeactivated_ = false;
   std::set<Qt::MouseButton> down_;
   bool ended_ = false;
 };
