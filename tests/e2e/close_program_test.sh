@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program under a real X11 server, driven as a user does: windows
 # opened through the main window's buttons and the menus (xdotool clicks and
-# keys), then the main window's close box (or a stop signal), after which the
-# process must end by itself with status 0 and its settings stored.
+# keys), two of them closed again (they must only hide), then the main
+# window's close box (or a stop signal), after which the process must end by
+# itself with status 0 and its settings stored.
 #
 #   close_program_test.sh <tonalyx> <e2e driver> <close request> <device> close|TERM|INT
 #
@@ -36,6 +37,19 @@ menu_item "$drum_window" 1                                  # GS kit window
 for title in "音源の種類" "音源マップの設定" "バンクセレクト MSB" "エフェクト" "鍵盤" "情報" \
   "音色検索" "Rhytmalo Program Number"; do
   window "$title" >/dev/null
+done
+# Two of them closed again by their close boxes: they only hide, and the
+# program runs on.
+for title in "鍵盤" "音源マップの設定"; do
+  win=$(window "$title")
+  "$CLOSE_REQUEST" "$win"
+  for _ in $(seq 100); do
+    [[ -z $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null) ]] && break
+    sleep 0.05
+  done
+  [[ -z $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null) ]] ||
+    fail "\"$title\" is still shown after its close box"
+  kill -0 "$PROGRAM_PID" 2>/dev/null || fail "closing \"$title\" ended the program"
 done
 shown=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
 
