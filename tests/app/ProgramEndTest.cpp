@@ -141,6 +141,23 @@ class ProgramEndTest : public QObject {
     }
   }
 
+  void aStopSignalWhileAMessageBoxWaitsEndsTheProgram() {
+    // As when a device cannot be opened after a change: the message box runs
+    // an event loop of its own inside the main one, and both must end.
+    Program program;
+    bool boxReturned = false;
+    const int status = Program::Run([&] {
+      QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalyx"), QStringLiteral("?"),
+                      QMessageBox::Ok, program.main);
+      QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+      box.exec();
+      boxReturned = true;
+    });
+    QCOMPARE(status, 0);
+    QVERIFY(boxReturned);
+    QVERIFY(program.SettingsStored());
+  }
+
   void aStopSignalWhileTheStartUpMessageBoxWaitsEndsItAndTheProgram() {
     ProgramEnd end;
     QTemporaryDir dir;
