@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 #include "app/TForm1.h"
 #include "drum/TForm11.h"
@@ -178,7 +179,7 @@ WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
 }
 
 WalkStep WindowWalk::PickOther(std::mt19937_64& random) const {
-  if (Below(random, 4000) == 0) return {Kind::CloseMain};
+  if (Below(random, 500) == 0) return {Kind::CloseMain};
   std::vector<int> shown, usable, minimised;
   for (int number = 2; number <= kFinder; ++number) {
     const QWidget* form = Form(number);
@@ -419,31 +420,60 @@ std::optional<std::string> WindowWalk::Finish() {
   return std::nullopt;
 }
 
-std::optional<WalkFailure> RunWalk(std::uint64_t seed, int count, std::vector<WalkStep>& steps,
-                                   WalkSummary& summary) {
-  std::mt19937_64 random(seed);
-  WindowWalk walk;
-  steps.clear();
+namespace {
+
+// Does the steps that `next` gives until it gives none, one program run after
+// another: a step that closes the main window ends a run, checked as the
+// program ends, and the next step starts a new run on fresh windows.
+std::optional<WalkFailure> Walk(
+    const std::function<std::optional<WalkStep>(const WindowWalk&)>& next, WalkSummary& summary) {
   summary = {};
-  while (static_cast<int>(steps.size()) < count && !walk.Ended()) {
-    const WalkStep step = walk.Pick(random);
-    if (walk.Holding() && step.kind != Kind::Press && step.kind != Kind::Release)
+  std::unique_ptr<WindowWalk> walk;
+  const auto endRun = [&]() -> std::optional<std::string> {
+    std::optional<std::string> broken = walk->Finish();
+    summary.notesPlayed += walk->NotesPlayed();
+    ++summary.runs;
+    walk.reset();
+    return broken;
+  };
+  while (true) {
+    if (walk == nullptr) walk = std::make_unique<WindowWalk>();
+    const std::optional<WalkStep> step = next(*walk);
+    if (!step) break;
+    if (walk->Holding() && step->kind != Kind::Press && step->kind != Kind::Release)
       ++summary.stepsDuringHolds;
-    steps.push_back(step);
-    if (auto broken = walk.Do(step)) return WalkFailure{steps.size(), *broken};
+    ++summary.steps;
+    if (auto broken = walk->Do(*step)) return WalkFailure{summary.steps, *broken};
+    if (walk->Ended())
+      if (auto broken = endRun()) return WalkFailure{summary.steps, *broken};
   }
-  summary.steps = steps.size();
-  if (auto broken = walk.Finish()) return WalkFailure{steps.size(), *broken};
-  summary.notesPlayed = walk.NotesPlayed();
+  if (auto broken = endRun()) return WalkFailure{summary.steps, *broken};
   return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<WalkFailure> RunWalk(std::uint64_t seed, int count, std::vector<WalkStep>& steps,
+                                   WalkSummary& summary) {
+  std::mt19937_64 random(seed);
+  steps.clear();
+  return Walk(
+      [&](const WindowWalk& walk) -> std::optional<WalkStep> {
+        if (static_cast<int>(steps.size()) >= count) return std::nullopt;
+        return steps.emplace_back(walk.Pick(random));
+      },
+      summary);
+}
+
 std::optional<WalkFailure> ReplayWalk(const std::vector<WalkStep>& steps) {
-  WindowWalk walk;
-  for (std::size_t i = 0; i < steps.size(); ++i)
-    if (auto broken = walk.Do(steps[i])) return WalkFailure{i + 1, *broken};
-  if (auto broken = walk.Finish()) return WalkFailure{steps.size(), *broken};
-  return std::nullopt;
+  std::size_t done = 0;
+  WalkSummary summary;
+  return Walk(
+      [&](const WindowWalk&) -> std::optional<WalkStep> {
+        if (done == steps.size()) return std::nullopt;
+        return steps[done++];
+      },
+      summary);
 }
 
 std::vector<WalkStep> ShrinkWalk(std::vector<WalkStep> steps, int replays) {

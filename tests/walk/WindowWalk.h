@@ -54,6 +54,8 @@ std::string Describe(const WalkStep& step);
 // What a walk did, to show it exercised the windows.
 struct WalkSummary {
   std::size_t steps = 0;
+  // Program runs: each close of the main window ends one.
+  std::size_t runs = 0;
   std::size_t notesPlayed = 0;
   // Steps other than presses and releases taken while a mouse button was down.
   std::size_t stepsDuringHolds = 0;
@@ -126,11 +128,12 @@ class WindowWalk : public QObject {
   bool ended_ = false;
 };
 
-// Runs `count` steps picked with `seed` on fresh windows; `steps` gets the
-// steps done, up to and including the one that broke the rule.
+// Runs `count` steps picked with `seed` on fresh windows; after each close of
+// the main window the walk goes on in a new run of the program. `steps` gets
+// the steps done, up to and including the one that broke the rule.
 std::optional<WalkFailure> RunWalk(std::uint64_t seed, int count, std::vector<WalkStep>& steps,
                                    WalkSummary& summary);
-// Does the steps on fresh windows.
+// Does the steps on fresh windows, in the same runs of the program.
 std::optional<WalkFailure> ReplayWalk(const std::vector<WalkStep>& steps);
 // A shorter list of steps that still breaks the rule, by removing ever
 // smaller runs of steps, in at most `replays` replays.
