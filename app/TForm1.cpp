@@ -125,6 +125,9 @@ void TForm1::Button2Click() {
 
 void TForm1::ComboBox1Change(int position) {
   if (position < 0 || position >= devices_.Size()) return;
+  // A note still held would ring on in the device being closed, and its
+  // mouse-up would go to the next one: end it now.
+  AuditionHold::EndAllHeld();
   ctx_.port.SendShort(AllSoundOffDrums);
   ctx_.port.ClosePort();
   selected_device_ = devices_.DeviceTable[static_cast<std::size_t>(position)];

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "app/FormSet.h"
+#include "app/ProgramEnd.h"
 #include "app/ProgramIdentity.h"
-#include "app/StopSignals.h"
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
 #include "midi/SynthBackend.h"
@@ -33,27 +33,11 @@ std::filesystem::path SettingsPath() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  // Only the main window's close ends the program; the others just hide.
-  QApplication::setQuitOnLastWindowClosed(false);
-  tonalyx::ApplyProgramIdentity();
-
   // Catch SIGTERM and SIGINT before the windows are made. A stop request
   // closes the main window the ordinary way: held notes end, the rhythm
-  // channel is silenced, the device closed and the settings stored. One that
-  // comes while the windows are still being made (a message box of the
-  // start-up waits for the user) ends that message box and closes the main
-  // window as soon as it exists.
-  tonalyx::StopSignals stop_signals;
-  tonalyx::TForm1* main_window = nullptr;
-  bool stop_requested = false;
-  stop_signals.Watch([&main_window, &stop_requested] {
-    if (main_window != nullptr) {
-      main_window->close();
-      return;
-    }
-    stop_requested = true;
-    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
-  });
+  // channel is silenced, the device closed and the settings stored.
+  tonalyx::ProgramEnd program_end;
+  tonalyx::ApplyProgramIdentity();
 
   const auto settings_path = SettingsPath();
   auto backend = tonalyx::CreateOutputBackend([settings_path] {
@@ -68,13 +52,6 @@ int main(int argc, char* argv[]) {
   };
 
   tonalyx::FormSet forms(context);
-  main_window = context.forms.form1;
-  QObject::connect(main_window, &tonalyx::TForm1::Closed, &app, &QCoreApplication::quit,
-                   Qt::QueuedConnection);
-  if (stop_requested) {
-    main_window->close();
-  } else {
-    main_window->show();
-  }
+  program_end.Start(*context.forms.form1);
   return QApplication::exec();
 }

@@ -112,26 +112,37 @@ bool FinderWindow::PressRow(int row) {
     Search();
     return false;
   }
-  held_drum_ = results_->Scope().drums;
-  if (held_drum_) {
+  if (results_->Scope().drums) {
     const DrumHit& hit = results_->Drum(row);
     auditions_.select_drum_kit(ctx_, hit.kit);
     ctx_.state.DrumNote = hit.note;
     auditions_.play_drum_note(ctx_);
+    held_.push_back(hit.note);
   } else {
     const ToneHit& hit = results_->Tone(row);
     ctx_.state.CurrentProgram = hit.program;
     ctx_.state.CurrentBank = hit.bank;
     auditions_.play_tone(ctx_);
+    held_.push_back(kToneHeld);
   }
   return true;
 }
 
 void FinderWindow::ReleaseRow() {
-  if (held_drum_)
-    auditions_.release_drum_note(ctx_);
-  else
+  // A second mouse button may have played another row, even of the other
+  // kind after the search changed, before the first came up: each release
+  // ends the note of its own press.
+  if (held_.empty()) return;
+  const int note = held_.front();
+  held_.erase(held_.begin());
+  if (note == kToneHeld) {
     auditions_.release_tone(ctx_);
+    return;
+  }
+  const int last_pressed = ctx_.state.DrumNote;
+  ctx_.state.DrumNote = note;
+  auditions_.release_drum_note(ctx_);
+  ctx_.state.DrumNote = last_pressed;
 }
 
 void FinderWindow::changeEvent(QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "search/FinderResults.h"
 #include "ui/AppContext.h"
@@ -57,7 +58,10 @@ class FinderWindow : public QWidget {
   QLabel* Label1_;
   FinderResults* results_;
   ResultList* list_;
-  bool held_drum_ = false;
+  // What each press not yet released started, oldest first: the drum note,
+  // or kToneHeld for a tone, which ends at the test note.
+  static constexpr int kToneHeld = -1;
+  std::vector<int> held_;
 };
 
 }  // namespace tonalyx

@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <system_error>
@@ -26,12 +27,80 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-// A key, value or section name must stay on its one line.
+// A key or section name must stay on its one line.
 std::string OneLine(std::string_view text) {
   std::string out(text);
   for (char& c : out)
     if (c == '\n' || c == '\r') c = ' ';
   return out;
+}
+
+// Values are written so that they read back exactly as written. A value
+// that would not survive a load unchanged (a blank at either end, which the
+// load trims, or a line break, which ends the line) is written in double
+// quotes, with backslash, line feed and carriage return as \\, \n and \r;
+// so is a value that itself begins and ends with a double quote. Reading
+// undoes exactly that form and nothing else: quotes are taken off only where
+// the writer would have put them, so every value an existing file holds,
+// hand-edited ones included, reads as it always did, unless it is exactly
+// such a quoted form of a value that needs it.
+bool LooksQuoted(std::string_view value) {
+  return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+bool NeedsQuotes(std::string_view value) {
+  return (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) ||
+         value.find_first_of("\n\r") != std::string_view::npos || LooksQuoted(value);
+}
+
+std::string EncodeValue(std::string_view value) {
+  if (!NeedsQuotes(value)) return std::string(value);
+  std::string out = "\"";
+  for (const char c : value) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out += '"';
+}
+
+std::string DecodeValue(std::string_view raw) {
+  if (!LooksQuoted(raw)) return std::string(raw);
+  const std::string_view inner = raw.substr(1, raw.size() - 2);
+  std::string value;
+  for (std::size_t i = 0; i < inner.size(); ++i) {
+    const char c = inner[i];
+    if (c == '\r' || c == '\n') return std::string(raw);
+    if (c != '\\') {
+      value += c;
+      continue;
+    }
+    if (++i == inner.size()) return std::string(raw);
+    switch (inner[i]) {
+      case '\\':
+        value += '\\';
+        break;
+      case 'n':
+        value += '\n';
+        break;
+      case 'r':
+        value += '\r';
+        break;
+      default:
+        return std::string(raw);
+    }
+  }
+  return NeedsQuotes(value) ? value : std::string(raw);
 }
 
 int DigitValue(char c) {
@@ -41,24 +110,50 @@ int DigitValue(char c) {
   return 99;
 }
 
-std::string ReadCapped(const std::filesystem::path& path) {
+struct FileContents {
+  std::string text;
+  SettingsFile::Source source = SettingsFile::Source::kMissing;
+};
+
+FileContents ReadCapped(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
   std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (status.type() == fs::file_type::not_found) return {};
   // Only regular files: a folder, a pipe or a device would fail or never end.
-  if (!std::filesystem::is_regular_file(path, error)) return {};
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) return {};
+  if (error || status.type() != fs::file_type::regular) return {{}, SettingsFile::Source::kUnread};
+  const std::uintmax_t size = fs::file_size(path, error);
   std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
+  if (error || !in) return {{}, SettingsFile::Source::kUnread};
   const bool too_large = size > SettingsFile::kMaxLoadBytes;
   std::string text(too_large ? SettingsFile::kMaxLoadBytes : static_cast<std::size_t>(size), '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<std::size_t>(in.gcount()));
-  if (too_large) {
-    // Cut off: keep complete lines only.
-    const std::size_t last_break = text.rfind('\n');
-    text.resize(last_break == std::string::npos ? 0 : last_break + 1);
+  if (!too_large) return {std::move(text), SettingsFile::Source::kWhole};
+  // Cut off: keep complete lines only.
+  const std::size_t last_break = text.rfind('\n');
+  text.resize(last_break == std::string::npos ? 0 : last_break + 1);
+  return {std::move(text), SettingsFile::Source::kCut};
+}
+
+// The file a store replaces: the path itself or, when it is a symbolic link,
+// the file at the end of its chain of links, which need not exist yet (a
+// dangling link gets its file made, the link stays). Nothing when the chain
+// does not end or cannot be read.
+std::optional<std::filesystem::path> StoreTarget(std::filesystem::path path) {
+  namespace fs = std::filesystem;
+  constexpr int kMaxLinks = 40;
+  for (int links = 0; links <= kMaxLinks; ++links) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (status.type() == fs::file_type::not_found) return path;
+    if (error) return std::nullopt;
+    if (status.type() != fs::file_type::symlink) return path;
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) return std::nullopt;
+    path = next.is_absolute() ? next : path.parent_path() / next;
   }
-  return text;
+  return std::nullopt;
 }
 
 // Makes a missing folder and its missing parents, each for the user alone,
@@ -107,14 +202,34 @@ std::optional<int> ParseSettingsInteger(std::string_view text) {
 }
 
 SettingsFile SettingsFile::Open(const std::filesystem::path& path) {
-  return FromText(ReadCapped(path), path);
+  FileContents contents = ReadCapped(path);
+  SettingsFile file = FromText(contents.text, path);
+  file.source_ = contents.source;
+  return file;
 }
 
 SettingsFile SettingsFile::FromText(std::string_view text, const std::filesystem::path& path) {
   SettingsFile file;
   file.path_ = path;
   file.Load(text);
+  file.foreign_ = file.sections_.empty() && !std::all_of(text.begin(), text.end(), IsBlank);
   return file;
+}
+
+bool SettingsFile::MayReplace() const {
+  switch (source_) {
+    case Source::kMissing:
+      return true;
+    case Source::kWhole:
+      // A file in which no section was found is not a settings file (a
+      // wrong link, a damaged or foreign file): it is left as it is.
+      return !foreign_;
+    case Source::kCut:
+    case Source::kUnread:
+      break;
+  }
+  // What was not read cannot be written back.
+  return false;
 }
 
 void SettingsFile::Load(std::string_view text) {
@@ -123,7 +238,9 @@ void SettingsFile::Load(std::string_view text) {
     const std::size_t end = text.find('\n');
     std::string_view raw = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    // The line end of a CRLF file; a run of them ends the line all the same,
+    // so that a kept line reads back the same after every store.
+    while (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
 
     const std::string_view line = Trim(raw);
     if (line.empty() || line.front() == ';') continue;
@@ -175,7 +292,7 @@ std::string SettingsFile::ReadString(std::string_view section, std::string_view 
   const std::optional<Location> at = Find(section, key);
   if (!at) return std::string(default_value);
   const Line& line = sections_[at->section].lines[at->line];
-  return line.text.substr(line.key_length + 1);
+  return DecodeValue(std::string_view(line.text).substr(line.key_length + 1));
 }
 
 void SettingsFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -185,7 +302,7 @@ void SettingsFile::WriteInteger(std::string_view section, std::string_view key, 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) {
   const std::string clean_key = OneLine(key);
-  Line line{clean_key + "=" + OneLine(value), clean_key.size()};
+  Line line{clean_key + "=" + EncodeValue(value), clean_key.size()};
   if (const std::optional<Location> at = Find(section, clean_key)) {
     sections_[at->section].lines[at->line] = std::move(line);
     return;
@@ -212,18 +329,16 @@ std::string SettingsFile::Text() const {
 
 bool SettingsFile::Store() const {
   namespace fs = std::filesystem;
-  if (path_.empty()) return false;
-  std::error_code error;
-  fs::path target = path_;
-  // Replace the file a symbolic link points to, not the link.
-  if (fs::is_symlink(target, error)) {
-    target = fs::weakly_canonical(target, error);
-    if (error) return false;
-  }
+  if (path_.empty() || !MayReplace()) return false;
+  const std::optional<fs::path> target = StoreTarget(path_);
+  if (!target) return false;
   // The first store into the user's configuration folder makes its folder.
-  fs::path folder = target.parent_path();
-  if (!folder.empty() && !fs::exists(target, error) && !MakeFolders(folder)) return false;
-  return ReplaceFileAtomically(target, Text());
+  // A link's file is made only where the link says, never with folders.
+  std::error_code error;
+  const fs::path folder = target->parent_path();
+  if (*target == path_ && !folder.empty() && !fs::exists(*target, error) && !MakeFolders(folder))
+    return false;
+  return ReplaceFileAtomically(*target, Text());
 }
 
 std::filesystem::path SettingsPathForExecutable(const std::filesystem::path& executable) {

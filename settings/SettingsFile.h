@@ -26,10 +26,21 @@ namespace tonalyx {
 //   are kept and written back unchanged. A key missing from the first section
 //   of a name is looked up in the later sections of the same name.
 // - At most kMaxLoadBytes of a file are loaded (cut after the last complete
-//   line); the rest is ignored, and a store rewrites the file from what was
-//   loaded.
+//   line); the rest is ignored.
+//
+// A store never destroys what it did not understand: it leaves a file as it
+// was when the load was cut short, when the file could not be read, and when
+// the file holds something other than blanks but no section at all.
 class SettingsFile {
  public:
+  // What the load found at the path.
+  enum class Source {
+    kMissing,  // nothing (a dangling link included): a store makes the file
+    kWhole,    // a file, read to its end
+    kCut,      // a file too large to read whole
+    kUnread,   // a folder, a pipe, a device, or a file that cannot be read
+  };
+
   // The settings file of this program is about a kilobyte; anything beyond
   // this is not read, so a wrong or damaged file can neither exhaust memory
   // nor slow down the start, where every window opens the file on its own.
@@ -44,12 +55,15 @@ class SettingsFile {
   // sign; a missing key, other text or a value beyond the signed 32-bit range
   // gives the default.
   int ReadInteger(std::string_view section, std::string_view key, int default_value) const;
-  // Everything after the first "=" of the key's line.
+  // Everything after the first "=" of the key's line; a value that WriteString
+  // had to put in quotes comes back as it was written.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view default_value) const;
   // Replace the key's line in place (spelling the key as given here) or append
-  // it to its section; a new section goes to the end. Line breaks in a key or
-  // value become blanks, so a value can never add lines to the file.
+  // it to its section; a new section goes to the end. Any value reads back
+  // exactly: one with a blank at either end, a line break, or quotes at both
+  // ends is written in double quotes with backslash escapes, so a value can
+  // never add lines to the file. Line breaks in a key become blanks.
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
@@ -58,14 +72,17 @@ class SettingsFile {
   std::string Text() const;
 
   // Rewrites the whole file atomically: the text goes to a temporary file in
-  // the same folder, which then replaces the old one (through a symbolic link,
-  // the file it points to). Returns false, leaving the previous file byte for
-  // byte as it was, when it cannot or must not be written: the file is marked
-  // read-only (no write permission bit at all, or the read-only attribute on
-  // Windows; refused even where the process could lift the mark), the process
-  // may not write it, the folder takes no new file, or writing fails (disk
-  // full). A missing folder is made first (with its missing parents, for the
-  // user alone), so the first store into the user's configuration folder works.
+  // the same folder, which then replaces the old one; through a symbolic link
+  // the file at its end is replaced (or made) and the link kept. Returns
+  // false, leaving the previous file byte for byte as it was, when it cannot
+  // or must not be written: the load did not take the whole file in (see
+  // above), the file is marked read-only (no write permission bit at all, or
+  // the read-only attribute on Windows; refused even where the process could
+  // lift the mark), the process may not write it, the folder takes no new
+  // file, or writing fails (disk full). A missing folder of the path itself
+  // is made first (with its missing parents, for the user alone), so the
+  // first store into the user's configuration folder works; a link into a
+  // missing folder is left as it is.
   bool Store() const;
 
   const std::filesystem::path& Path() const { return path_; }
@@ -86,9 +103,14 @@ class SettingsFile {
 
   std::optional<Location> Find(std::string_view section, std::string_view key) const;
   void Load(std::string_view text);
+  bool MayReplace() const;
 
   std::filesystem::path path_;
   std::vector<Section> sections_;
+  // Text given directly counts as a whole file.
+  Source source_ = Source::kWhole;
+  // The text loaded held more than blanks, yet no section.
+  bool foreign_ = false;
 };
 
 // The integer a settings value stands for, if it is one (the rules of

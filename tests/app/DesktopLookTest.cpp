@@ -47,7 +47,7 @@ struct World : WindowTestWorld {
   explicit World(const QByteArray& settings = {}) : WindowTestWorld(Setup(settings)) {}
   static WindowTestSetup Setup(const QByteArray& settings) {
     WindowTestSetup setup;
-    setup.settingsText = settings.toStdString();
+    setup.settings_text = settings.toStdString();
     return setup;
   }
   QList<QWidget*> Windows() const {

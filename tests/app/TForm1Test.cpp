@@ -51,11 +51,11 @@ struct Run : WindowTestWorld {
                                const std::string& settings_text, std::set<int> failing) {
     WindowTestSetup setup;
     setup.devices = std::move(devices);
-    setup.settingsText = settings_text;
-    setup.failingDevices = std::move(failing);
-    setup.asStarted = true;
+    setup.settings_text = settings_text;
+    setup.failing_devices = std::move(failing);
+    setup.as_started = true;
     // Values that the main window's creation must reset.
-    setup.beforeStart = [](AppContext& ctx) {
+    setup.before_start = [](AppContext& ctx) {
       ctx.state.MapIndex = 1;
       ctx.state.CurrentBank = 8;
       ctx.state.TestNote = 30;
@@ -66,7 +66,7 @@ struct Run : WindowTestWorld {
   std::vector<std::pair<int, bool>> Opens() const {
     std::vector<std::pair<int, bool>> opens;
     for (const auto& e : backend.Events())
-      if (e.kind == Kind::Open) opens.emplace_back(e.device, e.succeeded);
+      if (e.kind == Kind::kOpen) opens.emplace_back(e.device, e.succeeded);
     return opens;
   }
 
@@ -78,6 +78,18 @@ struct Run : WindowTestWorld {
 
   TForm1* main = nullptr;
   QComboBox* combo = nullptr;
+};
+
+// A control holding note 60 on the run's port, as an audition button does;
+// the backend's record starts after the press.
+struct HeldNote {
+  static constexpr std::uint32_t kNoteOff = ShortMessage(0x90, 60, 0);
+  explicit HeldNote(Run& run) : hold(control, [&run] { run.ctx.port.SendShort(kNoteOff); }) {
+    hold.Started();
+    run.backend.Clear();
+  }
+  QWidget control;
+  AuditionHold hold;
 };
 
 }  // namespace
@@ -179,8 +191,8 @@ class TForm1Test : public QObject {
 
     const auto& events = run.backend.Events();
     QVERIFY(events.size() >= 5);
-    QVERIFY(events[0].kind == Kind::Short && events[0].message == AllSoundOffDrums);
-    QVERIFY(events[1].kind == Kind::Close);
+    QVERIFY(events[0].kind == Kind::kShort && events[0].message == AllSoundOffDrums);
+    QVERIFY(events[1].kind == Kind::kClose);
     QCOMPARE(run.Opens(), (std::vector<std::pair<int, bool>>{{1, false}, {1, false}, {1, true}}));
     // After the open: the port reset silences all sixteen channels.
     std::vector<std::uint32_t> reset;
@@ -223,8 +235,8 @@ class TForm1Test : public QObject {
 
     const auto& events = run.backend.Events();
     QCOMPARE(events.size(), std::size_t{2});
-    QVERIFY(events[0].kind == Kind::Short && events[0].message == 0x78B9u);
-    QVERIFY(events[1].kind == Kind::Close);
+    QVERIFY(events[0].kind == Kind::kShort && events[0].message == 0x78B9u);
+    QVERIFY(events[1].kind == Kind::kClose);
     QCOMPARE(closed.count(), 1);
 
     const SettingsFile settings = SettingsFile::Open(run.path);
@@ -275,15 +287,27 @@ class TForm1Test : public QObject {
 
   void closeEndsAHeldNoteWhileThePortIsStillOpen() {
     Run run;
-    constexpr std::uint32_t note_off = ShortMessage(0x90, 60, 0);
-    QWidget control;
-    AuditionHold hold(control, [&run] { run.ctx.port.SendShort(note_off); });
-    hold.Started();
-    run.backend.Clear();
+    HeldNote held(run);
     run.main->close();
-    QCOMPARE(run.backend.ShortMessages(), (std::vector<std::uint32_t>{note_off, AllSoundOffDrums}));
-    QVERIFY(run.backend.Events().back().kind == Kind::Close);
-    QVERIFY(!hold.IsHeld());
+    QCOMPARE(run.backend.ShortMessages(),
+             (std::vector<std::uint32_t>{HeldNote::kNoteOff, AllSoundOffDrums}));
+    QVERIFY(run.backend.Events().back().kind == Kind::kClose);
+    QVERIFY(!held.hold.IsHeld());
+  }
+
+  void deviceChangeEndsAHeldNoteOnTheOldDeviceAndNotOnTheNewOne() {
+    Run run;
+    HeldNote held(run);
+    run.Pick(1);
+    const auto& events = run.backend.Events();
+    QVERIFY(events.size() >= 3);
+    QCOMPARE(events[0].message, HeldNote::kNoteOff);
+    QCOMPARE(events[1].message, AllSoundOffDrums);
+    QVERIFY(events[2].kind == Kind::kClose);
+    // The late mouse-up sends nothing to the device opened since.
+    run.backend.Clear();
+    held.hold.MouseUp();
+    QVERIFY(run.backend.Events().empty());
   }
 
   void aSettingsFileThatCannotBeWrittenDoesNotStopTheClose() {
@@ -295,6 +319,33 @@ class TForm1Test : public QObject {
     QCOMPARE(closed.count(), 1);
     QCOMPARE(ReadFile(run.path), original);
     QVERIFY(!run.ctx.port.IsOpen());
+  }
+
+  void aFileItCannotTakeInWholeOrThatHoldsNoSectionSurvivesTheClose() {
+    std::string large = "[window]\nheight=300\n[filler]\n";
+    while (large.size() < 3 * SettingsFile::kMaxLoadBytes) large += std::string(999, 'f') + "\n";
+    large += "[last]\nkeep=this\n";
+    for (const std::string& original : {large, std::string("root:x:0:0:root:/root:/bin/bash\n")}) {
+      Run run({"Synth A"}, original);
+      QSignalSpy closed(run.main, &TForm1::Closed);
+      QVERIFY(run.main->close());
+      QCOMPARE(closed.count(), 1);
+      QVERIFY(ReadFile(run.path) == original);
+    }
+  }
+
+  void aDeviceNamedWithEdgeBlanksIsChosenAgainAtTheNextStart() {
+    const std::vector<std::optional<std::string>> devices = {"Synth A", " Synth B\t"};
+    std::string stored;
+    {
+      Run run(devices);
+      run.Pick(1);
+      run.main->close();
+      stored = ReadFile(run.path);
+    }
+    Run again(devices, stored);
+    QCOMPARE(again.combo->currentIndex(), 1);
+    QCOMPARE(again.Opens(), (std::vector<std::pair<int, bool>>{{1, true}}));
   }
 
   void toneButtonShowsTheProgramWindowAndFillsTheTables() {

@@ -45,8 +45,8 @@ struct Harness : WindowTestWorld {
   explicit Harness(const QString& settings_file) : WindowTestWorld(Setup(settings_file)) {}
   static WindowTestSetup Setup(const QString& settings_file) {
     WindowTestSetup setup;
-    setup.settingsFile = settings_file.toStdString();
-    setup.fillNameTables = false;
+    setup.settings_file = settings_file.toStdString();
+    setup.fill_name_tables = false;
     return setup;
   }
 };

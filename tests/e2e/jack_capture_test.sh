@@ -7,7 +7,9 @@
 # parallel runs never meet), starts jack_midi_dump as the capture client, runs
 # <command> with every argument "@PORT@" replaced by the capture port's name
 # (also exported as TONALYX_E2E_PORT; the capture client's process id is
-# TONALYX_E2E_CAPTURE_PID), and then compares the bytes captured
+# TONALYX_E2E_CAPTURE_PID and the server's TONALYX_E2E_JACKD_PID, for a
+# command that ends them; it may run for TONALYX_E2E_TIMEOUT seconds, 30
+# unless set), and then compares the bytes captured
 # with <expected.hex>: one message per line, bytes in hexadecimal, '#' starts a
 # comment. Every process started here is stopped and waited for on exit.
 #
@@ -91,6 +93,7 @@ fail() {
 # frames at 48 kHz (11 ms).
 jackd --no-realtime --sync -n "$server" -d dummy -r 48000 -p 512 >"$work/jackd.log" 2>&1 &
 jackd_pid=$!
+export TONALYX_E2E_JACKD_PID=$jackd_pid
 timeout 10 jack_wait -w -t 5 >"$work/jack_wait.log" 2>&1 || fail "the JACK server did not start"
 
 jack_midi_dump "$capture_client" >"$work/capture.txt" 2>"$work/capture.log" &
@@ -109,7 +112,8 @@ for arg in "$@"; do
   [[ $arg == "@PORT@" ]] && arg=$port
   args+=("$arg")
 done
-timeout 30 "${args[@]}" >"$work/command.log" 2>&1 || fail "the command failed: ${args[*]}"
+timeout "${TONALYX_E2E_TIMEOUT:-30}" "${args[@]}" >"$work/command.log" 2>&1 ||
+  fail "the command failed: ${args[*]}"
 
 # Messages as bytes only: "   0: b9 78 00 control change ..." -> "b9 78 00".
 normalise_capture() {
@@ -137,4 +141,5 @@ if ! diff -u "$work/expected" "$work/actual" >"$work/diff.log"; then
   cat "$work/diff.log" >&2
   exit 1
 fi
+grep -E '^(PASS:|  )' "$work/command.log" || true
 echo "PASS: $want messages captured as expected from: ${args[*]}"

@@ -17,7 +17,7 @@ using Kind = RecordingBackend::Event::Kind;
 std::vector<std::pair<int, bool>> Opens(const RecordingBackend& backend) {
   std::vector<std::pair<int, bool>> opens;
   for (const auto& e : backend.Events())
-    if (e.kind == Kind::Open) opens.emplace_back(e.device, e.succeeded);
+    if (e.kind == Kind::kOpen) opens.emplace_back(e.device, e.succeeded);
   return opens;
 }
 

@@ -37,14 +37,14 @@ TEST(MidiPort, SendsNothingBeforeAnOpenAfterAFailedOpenOrAfterAClose) {
   port.SendShort(AllSoundOffDrums);
   port.ClosePort();
   ASSERT_EQ(backend.Events().size(), 1u);
-  EXPECT_EQ(backend.Events()[0].kind, Kind::Open);
+  EXPECT_EQ(backend.Events()[0].kind, Kind::kOpen);
 
   EXPECT_TRUE(port.OpenPort(0));
   port.ClosePort();
   port.SendShort(AllSoundOffDrums);
   port.ClosePort();
   ASSERT_EQ(backend.Events().size(), 3u);
-  EXPECT_EQ(backend.Events()[2].kind, Kind::Close);
+  EXPECT_EQ(backend.Events()[2].kind, Kind::kClose);
 }
 
 TEST(MidiPort, OpeningAgainClosesTheOldDeviceFirstAndAFailedReopenLeavesItClosed) {
@@ -60,9 +60,9 @@ TEST(MidiPort, OpeningAgainClosesTheOldDeviceFirstAndAFailedReopenLeavesItClosed
 
   const auto& events = backend.Events();
   ASSERT_EQ(events.size(), 3u);
-  EXPECT_EQ(events[0].kind, Kind::Open);
-  EXPECT_EQ(events[1].kind, Kind::Close);
-  EXPECT_EQ(events[2].kind, Kind::Open);
+  EXPECT_EQ(events[0].kind, Kind::kOpen);
+  EXPECT_EQ(events[1].kind, Kind::kClose);
+  EXPECT_EQ(events[2].kind, Kind::kOpen);
   EXPECT_EQ(events[2].device, 1);
   EXPECT_FALSE(events[2].succeeded);
 }

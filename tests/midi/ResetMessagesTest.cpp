@@ -79,7 +79,7 @@ TEST(MidiPort, ResetPortUsesTheServicesOwnResetInsteadOfControllers) {
   backend.Clear();
   port.ResetPort();
   ASSERT_EQ(backend.Events().size(), 1u);
-  EXPECT_EQ(backend.Events()[0].kind, RecordingBackend::Event::Kind::Reset);
+  EXPECT_EQ(backend.Events()[0].kind, RecordingBackend::Event::Kind::kReset);
 }
 
 }  // namespace

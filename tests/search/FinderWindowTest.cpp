@@ -422,6 +422,25 @@ class FinderWindowTest : public QObject {
     QCOMPARE(w.backend.ShortMessages(), (Messages{ShortMessage(0x90, 60, 0)}));
   }
 
+  void eachReleaseEndsTheNoteOfItsOwnPressWhenTheRowsChangeDuringAHold() {
+    WindowTestWorld w;
+    FinderWindow* f = OpenFinder(w, false);
+    Type(f, QStringLiteral("piano"));
+    w.backend.Clear();
+    PressRow(f, 0);  // a tone at the test note
+    // The search turns to drum sounds while the left button is still down;
+    // the right button then plays a drum row.
+    OpenFinder(w, true);
+    Type(f, QStringLiteral("standard 1 kick 1"));
+    PressRow(f, RowOf(f, 0, 36), Qt::RightButton);
+    ReleaseRow(f, 0, Qt::RightButton);
+    ReleaseRow(f, 0);
+    const Messages sent = w.backend.ShortMessages();
+    QCOMPARE(std::count(sent.begin(), sent.end(), ShortMessage(0x90, 60, 0)), 1);
+    QCOMPARE(std::count(sent.begin(), sent.end(), ShortMessage(0x99, 36, 0)), 1);
+    QCOMPARE(w.ctx.state.DrumNote, 36);  // still the note pressed last
+  }
+
   void geometryIsStoredAtMainCloseOnlyOnceBuilt() {
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("tonalyx.ini")).toStdString();

@@ -113,12 +113,43 @@ TEST(SettingsFile, TheFirstOfDuplicateSectionsAndKeysIsReadAndReplacedEveryLineK
             "[dev]\ntype=5\nTYPE=2\nnew=7\n\n[x]\na=1\n\n[DEV]\ntype=3\nextra=8\n\n");
 }
 
-TEST(SettingsFile, AWrittenValueCannotBreakTheLineStructure) {
+TEST(SettingsFile, EveryWrittenValueReadsBackExactlyAndStaysOnItsLine) {
+  const std::string values[] = {" Synth B ",
+                                "\tpad\t",
+                                "two\nlines\r[evil]\n",
+                                "\"quoted\"",
+                                "\"",
+                                "\"\" ",
+                                "back\\slash \\n",
+                                "\\",
+                                "",
+                                std::string("nul\0byte ", 10),
+                                "plain value"};
   SettingsFile settings = SettingsFile::FromText("");
-  settings.WriteString("dev", "drum", "two\nlines\r[evil]");
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    settings.WriteString("dev", "key" + std::to_string(i), values[i]);
   const SettingsFile reread = SettingsFile::FromText(settings.Text());
-  EXPECT_EQ(reread.ReadString("dev", "drum", "none"), "two lines [evil]");
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    EXPECT_EQ(reread.ReadString("dev", "key" + std::to_string(i), "none"), values[i]) << i;
   EXPECT_EQ(reread.ReadString("evil", "x", "none"), "none");
+  // Only the values that need it are quoted.
+  EXPECT_NE(settings.Text().find("key0=\" Synth B \"\n"), std::string::npos);
+  EXPECT_NE(settings.Text().find("key2=\"two\\nlines\\r[evil]\\n\"\n"), std::string::npos);
+  EXPECT_NE(settings.Text().find("key10=plain value\n"), std::string::npos);
+}
+
+TEST(SettingsFile, HandWrittenValuesReadAsTheyAlwaysDid) {
+  // Quotes come off only a value the writer itself would have quoted.
+  const SettingsFile settings = SettingsFile::FromText(
+      "[synth]\na=\"quoted\"\nb=\"C:\\sounds\\gm.sf2\"\nc=\"\nd=say \"hi\"\n"
+      "e=\"one\\\"\nf=\" padded \"\n");
+  EXPECT_EQ(settings.ReadString("synth", "a", ""), "\"quoted\"");
+  EXPECT_EQ(settings.ReadString("synth", "b", ""), "\"C:\\sounds\\gm.sf2\"");
+  EXPECT_EQ(settings.ReadString("synth", "c", ""), "\"");
+  EXPECT_EQ(settings.ReadString("synth", "d", ""), "say \"hi\"");
+  EXPECT_EQ(settings.ReadString("synth", "e", ""), "\"one\\\"");
+  // Exactly the quoted form of a value with blanks at its ends.
+  EXPECT_EQ(settings.ReadString("synth", "f", ""), " padded ");
 }
 
 TEST(SettingsFile, LoadsBinaryContentWithoutHarm) {
@@ -132,6 +163,12 @@ TEST(SettingsFile, LoadsBinaryContentWithoutHarm) {
   // Reading the text back gives the same object: nothing is lost or mangled
   // on a second round.
   EXPECT_EQ(SettingsFile::FromText(settings.Text()).Text(), settings.Text());
+}
+
+TEST(SettingsFile, ALineKeptAsItWasReadsTheSameAfterEveryStore) {
+  const SettingsFile first = SettingsFile::FromText("[x]\r\nno equals\r\r\r\n\r\n");
+  EXPECT_EQ(first.Text(), "[x]\nno equals\n\n");
+  EXPECT_EQ(SettingsFile::FromText(first.Text()).Text(), first.Text());
 }
 
 TEST(SettingsFile, KeepsVeryLongLinesWhole) {

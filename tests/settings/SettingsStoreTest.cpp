@@ -100,5 +100,37 @@ TEST_F(SettingsStore, LoadsOnlyTheCappedHeadOfAnOversizedFile) {
             std::string::npos);
 }
 
+TEST_F(SettingsStore, AFileTooLargeToLoadWholeIsNotRewritten) {
+  std::string text = "[window]\nHeight=300\n[filler]\n";
+  const std::string line = std::string(1000, 'f') + "\n";
+  while (text.size() < 3 * SettingsFile::kMaxLoadBytes) text += line;
+  text += "[last]\nkeep=this\n";
+  WriteAll(path_, text);
+  SettingsFile settings = SettingsFile::Open(path_);
+  EXPECT_EQ(settings.ReadInteger("window", "Height", 127), 300);
+  settings.WriteInteger("window", "Height", 200);
+  EXPECT_FALSE(settings.Store());
+  EXPECT_EQ(ReadAll(path_), text);
+  ExpectOnlyTheSettingsFile();
+}
+
+TEST_F(SettingsStore, AFileWithoutAnySectionIsNeverReplacedButABlankOneIs) {
+  const std::string foreign = "root:x:0:0:root:/root:/bin/bash\n[not a header\nx=1\n";
+  for (const std::string& content :
+       {foreign, std::string(64, '\0'), std::string("\xff\xfe[\0d\0]\0", 8)}) {
+    WriteAll(path_, content);
+    SettingsFile settings = SettingsFile::Open(path_);
+    settings.WriteInteger("dev", "type", 1);
+    EXPECT_FALSE(settings.Store());
+    EXPECT_EQ(ReadAll(path_), content);
+  }
+  WriteAll(path_, " \n\t\r\n");
+  SettingsFile blank = SettingsFile::Open(path_);
+  blank.WriteInteger("dev", "type", 1);
+  EXPECT_TRUE(blank.Store());
+  EXPECT_EQ(ReadAll(path_), "[dev]\ntype=1\n\n");
+  ExpectOnlyTheSettingsFile();
+}
+
 }  // namespace
 }  // namespace tonalyx

@@ -16,7 +16,7 @@ inline bool operator==(const std::optional<ModuleKind>& selection, int stored) {
   return StoredModuleType(selection) == stored;
 }
 
-inline char* toString(const std::optional<ModuleKind>& selection) {
+inline char* ToString(const std::optional<ModuleKind>& selection) {
   return QTest::toString(StoredModuleType(selection));
 }
 

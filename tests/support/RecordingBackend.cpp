@@ -9,40 +9,40 @@ std::optional<std::string> RecordingBackend::DeviceName(int id) {
 
 bool RecordingBackend::Open(int id) {
   bool ok = id >= 0 && id < DeviceCount() && failing_.count(id) == 0;
-  if (failNext_ > 0) {
-    --failNext_;
+  if (fail_next_ > 0) {
+    --fail_next_;
     ok = false;
   }
-  events_.push_back({Event::Kind::Open, id, ok, 0, {}});
+  events_.push_back({Event::Kind::kOpen, id, ok, 0, {}});
   return ok;
 }
 
-void RecordingBackend::Close() { events_.push_back({Event::Kind::Close, -1, false, 0, {}}); }
+void RecordingBackend::Close() { events_.push_back({Event::Kind::kClose, -1, false, 0, {}}); }
 
 bool RecordingBackend::Reset() {
-  if (ownReset_) events_.push_back({Event::Kind::Reset, -1, false, 0, {}});
-  return ownReset_;
+  if (own_reset_) events_.push_back({Event::Kind::kReset, -1, false, 0, {}});
+  return own_reset_;
 }
 
 void RecordingBackend::SendShort(std::uint32_t message) {
-  events_.push_back({Event::Kind::Short, -1, false, message, {}});
+  events_.push_back({Event::Kind::kShort, -1, false, message, {}});
 }
 
 void RecordingBackend::SendSysEx(std::span<const std::uint8_t> bytes) {
-  events_.push_back({Event::Kind::SysEx, -1, false, 0, {bytes.begin(), bytes.end()}});
+  events_.push_back({Event::Kind::kSysEx, -1, false, 0, {bytes.begin(), bytes.end()}});
 }
 
 std::vector<std::uint32_t> RecordingBackend::ShortMessages() const {
   std::vector<std::uint32_t> out;
   for (const Event& e : events_)
-    if (e.kind == Event::Kind::Short) out.push_back(e.message);
+    if (e.kind == Event::Kind::kShort) out.push_back(e.message);
   return out;
 }
 
 std::vector<std::vector<std::uint8_t>> RecordingBackend::SysExMessages() const {
   std::vector<std::vector<std::uint8_t>> out;
   for (const Event& e : events_)
-    if (e.kind == Event::Kind::SysEx) out.push_back(e.bytes);
+    if (e.kind == Event::Kind::kSysEx) out.push_back(e.bytes);
   return out;
 }
 

@@ -15,7 +15,7 @@ namespace tonalyx {
 class RecordingBackend : public MidiBackend {
  public:
   struct Event {
-    enum class Kind { Open, Close, Reset, Short, SysEx };
+    enum class Kind { kOpen, kClose, kReset, kShort, kSysEx };
     Kind kind;
     int device = -1;                  // Open: the identifier asked for
     bool succeeded = false;           // Open: its result
@@ -32,9 +32,9 @@ class RecordingBackend : public MidiBackend {
   // Opening one of these identifiers fails; FailNextOpens makes the next n
   // opens fail whatever the identifier.
   void SetFailingDevices(std::set<int> ids) { failing_ = std::move(ids); }
-  void FailNextOpens(int count) { failNext_ = count; }
+  void FailNextOpens(int count) { fail_next_ = count; }
   // Offer a reset of its own, as a service with a platform reset does.
-  void OfferOwnReset() { ownReset_ = true; }
+  void OfferOwnReset() { own_reset_ = true; }
 
   int DeviceCount() override { return static_cast<int>(devices_.size()); }
   std::optional<std::string> DeviceName(int id) override;
@@ -54,8 +54,8 @@ class RecordingBackend : public MidiBackend {
  private:
   std::vector<std::optional<std::string>> devices_;
   std::set<int> failing_;
-  int failNext_ = 0;
-  bool ownReset_ = false;
+  int fail_next_ = 0;
+  bool own_reset_ = false;
   std::vector<Event> events_;
 };
 

@@ -6,19 +6,19 @@ namespace tonalyx {
 
 WindowTestWorld::WindowTestWorld(const WindowTestSetup& setup)
     : backend(setup.devices),
-      path(setup.settingsFile.empty() ? dir.filePath(QStringLiteral("tonalyx.ini")).toStdString()
-                                      : setup.settingsFile),
+      path(setup.settings_file.empty() ? dir.filePath(QStringLiteral("tonalyx.ini")).toStdString()
+                                       : setup.settings_file),
       ctx(backend, path) {
-  if (!setup.settingsText.empty()) std::ofstream(path, std::ios::binary) << setup.settingsText;
-  backend.SetFailingDevices(setup.failingDevices);
+  if (!setup.settings_text.empty()) std::ofstream(path, std::ios::binary) << setup.settings_text;
+  backend.SetFailingDevices(setup.failing_devices);
   ctx.sleep_ms = [this](int milliseconds) { waits.push_back(milliseconds); };
   ctx.show_message = [this](const std::string& text) { messages.push_back(text); };
-  if (setup.beforeStart) setup.beforeStart(ctx);
+  if (setup.before_start) setup.before_start(ctx);
   forms = std::make_unique<FormSet>(ctx);
-  sentAtCreation = backend.ShortMessages();
-  if (setup.asStarted) return;
+  sent_at_creation = backend.ShortMessages();
+  if (setup.as_started) return;
   if (!ctx.port.IsOpen()) ctx.port.OpenPort(0);
-  if (setup.fillNameTables) ctx.tables.FillNameTables();
+  if (setup.fill_name_tables) ctx.tables.FillNameTables();
   backend.Clear();
 }
 

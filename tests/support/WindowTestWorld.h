@@ -29,18 +29,18 @@ struct WindowTestSetup {
   // The devices the backend lists; an empty entry cannot be read.
   std::vector<std::optional<std::string>> devices = {"Recording MIDI Out"};
   // Devices whose open fails.
-  std::set<int> failingDevices;
+  std::set<int> failing_devices;
   // The settings file's text before the windows are made, if any.
-  std::string settingsText;
+  std::string settings_text;
   // A settings file to use instead of one in the world's own folder.
-  std::string settingsFile;
+  std::string settings_file;
   // Runs on the context before the windows are made.
-  std::function<void(AppContext&)> beforeStart;
+  std::function<void(AppContext&)> before_start;
   // Leaves the port, the name tables and the recording as the start left
   // them. Otherwise the device is open, the tables filled (if asked) and
   // nothing recorded yet.
-  bool asStarted = false;
-  bool fillNameTables = true;
+  bool as_started = false;
+  bool fill_name_tables = true;
 };
 
 struct WindowTestWorld {
@@ -60,7 +60,7 @@ struct WindowTestWorld {
   std::vector<int> waits;
   std::vector<std::string> messages;
   // The short messages sent while the windows were made.
-  std::vector<std::uint32_t> sentAtCreation;
+  std::vector<std::uint32_t> sent_at_creation;
   std::unique_ptr<FormSet> forms;
 };
 

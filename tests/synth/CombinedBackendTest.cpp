@@ -76,13 +76,13 @@ TEST(CombinedBackend, SendsGoOnlyToTheBackendHoldingTheOpenDevice) {
   EXPECT_EQ(sys[0].device, 1);
   EXPECT_EQ(sys[1].message, AllSoundOffDrums);
   EXPECT_EQ(sys[2].bytes, std::vector<std::uint8_t>(GsReset.begin(), GsReset.end()));
-  EXPECT_EQ(sys[3].kind, Kind::Close);
+  EXPECT_EQ(sys[3].kind, Kind::kClose);
   const auto& syn = c.synth->Events();
   ASSERT_EQ(syn.size(), 4u);
   EXPECT_EQ(syn[0].device, 0);
   EXPECT_EQ(syn[1].message, ShortMessage(0x90, 60, 100));
   EXPECT_EQ(syn[2].bytes, std::vector<std::uint8_t>(XgSystemOn.begin(), XgSystemOn.end()));
-  EXPECT_EQ(syn[3].kind, Kind::Close);
+  EXPECT_EQ(syn[3].kind, Kind::kClose);
 
   // After a failed open nothing is open: sends and closes go nowhere.
   c.synth->FailNextOpens(1);
@@ -101,7 +101,7 @@ TEST(CombinedBackend, ResetsWithTheOwnResetOfTheBackendHoldingTheOpenDevice) {
   EXPECT_FALSE(c.backend->Reset());  // the system backend has none
   ASSERT_TRUE(c.backend->Open(1));
   EXPECT_TRUE(c.backend->Reset());
-  EXPECT_EQ(c.synth->Events().back().kind, Kind::Reset);
+  EXPECT_EQ(c.synth->Events().back().kind, Kind::kReset);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class TForm7Test : public QObject {
     WindowTestWorld h;
     TForm7& form = *h.ctx.forms.form7;
     QCOMPARE(form.windowTitle(), QStringLiteral("エフェクト"));
-    QVERIFY(h.sentAtCreation.empty());
+    QVERIFY(h.sent_at_creation.empty());
     struct Row {
       const char* caption;
       int value_left, minimum, maximum, start;

@@ -1,0 +1,512 @@
+#include "tests/walk/WindowWalk.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "app/TForm1.h"
+#include "drum/TForm11.h"
+#include "drum/TForm13.h"
+#include "drum/TForm4.h"
+#include "drum/TForm5.h"
+#include "modules/TForm10.h"
+#include "modules/TForm3.h"
+#include "modules/TForm9.h"
+#include "search/FinderWindow.h"
+#include "tone/KeyboardKey.h"
+#include "tone/TForm12.h"
+#include "tone/TForm2.h"
+#include "tone/TForm6.h"
+#include "tone/TForm7.h"
+#include "tone/TForm8.h"
+
+namespace tonalyx {
+namespace {
+
+using Kind = WalkStep::Kind;
+constexpr int kFinder = 14;
+
+// The buttons and menu items that open windows, by the window they are on.
+struct TriggerEntry {
+  int window;
+  const char* name;
+};
+constexpr TriggerEntry kTriggers[] = {
+    {1, "Button1"}, {1, "Button2"}, {1, "N2"}, {1, "N3"}, {2, "MSB1"}, {2, "N1"},
+    {2, "N2"},      {2, "N3"},      {2, "N4"}, {4, "N1"}, {4, "N2"},   {4, "N3"},
+};
+constexpr int kTriggerCount = static_cast<int>(std::size(kTriggers));
+constexpr int kAuditionWindows[] = {2, 4, 6, 8, kFinder};
+// What is typed into the finder: words with many rows, few, none, or nothing.
+const char* const kSearchWords[] = {"", "piano", "a", "str", "kick", "snare", "org", "zzz", "e"};
+constexpr int kSearchWordCount = static_cast<int>(std::size(kSearchWords));
+
+Qt::MouseButton MouseButton(int value) { return value == 0 ? Qt::LeftButton : Qt::RightButton; }
+int ValueOf(Qt::MouseButton button) { return button == Qt::LeftButton ? 0 : 1; }
+
+int Below(std::mt19937_64& random, int bound) {
+  // The generator's output is fixed by the standard, unlike the distributions,
+  // so a seed picks the same walk everywhere.
+  return static_cast<int>(random() % static_cast<std::uint64_t>(bound));
+}
+
+template <typename T>
+T OneOf(std::mt19937_64& random, const std::vector<T>& choices) {
+  return choices[static_cast<std::size_t>(Below(random, static_cast<int>(choices.size())))];
+}
+
+std::string Window(int number) {
+  return number == kFinder ? "the finder" : "TForm" + std::to_string(number);
+}
+
+}  // namespace
+
+std::string Describe(const WalkStep& step) {
+  const std::string mouse = step.value == 0 ? "left" : "right";
+  const std::string window = Window(step.window);
+  switch (step.kind) {
+    case Kind::kPress:
+      return "press " + mouse + " on " + window +
+             (step.window == 8         ? " key of note " + std::to_string(step.index)
+              : step.window == kFinder ? " row " + std::to_string(step.index)
+                                       : " Button" + std::to_string(step.index + 1));
+    case Kind::kRelease:
+      return "release " + mouse;
+    case Kind::kTrigger: {
+      const TriggerEntry& entry = kTriggers[step.index % kTriggerCount];
+      return "trigger " + Window(entry.window) + " " + entry.name;
+    }
+    case Kind::kClose:
+      return "close " + window;
+    case Kind::kHide:
+      return "hide " + window;
+    case Kind::kMinimise:
+      return "minimise " + window;
+    case Kind::kRestore:
+      return "restore " + window;
+    case Kind::kActivate:
+      return "activate " + window;
+    case Kind::kChooseType:
+      return "choose module type item " + std::to_string(step.index);
+    case Kind::kConfirmType:
+      return "confirm the module type (OK)";
+    case Kind::kChooseMap:
+      return "choose " + window + " RadioButton" + std::to_string(step.index + 1);
+    case Kind::kMoveBar:
+      return "move ScrollBar" + std::to_string(step.index + 1) + " to " +
+             std::to_string(step.value);
+    case Kind::kResetBar:
+      return "click the caption of ScrollBar" + std::to_string(step.index + 1);
+    case Kind::kChooseKit:
+      return "choose kit button " + std::to_string(step.index) + " of " + window;
+    case Kind::kChangeDevice:
+      return "pick device list entry " + std::to_string(step.index);
+    case Kind::kSearch:
+      return std::string("type \"") + kSearchWords[step.index % kSearchWordCount] +
+             "\" into the finder";
+    case Kind::kSearchDrums:
+      return step.index == 0 ? "let the finder search tones" : "let the finder search drum sounds";
+    case Kind::kCloseMain:
+      return "close the main window";
+  }
+  return "?";
+}
+
+namespace {
+
+// A run of the program as it starts, over three devices.
+WindowTestSetup WalkSetup() {
+  WindowTestSetup setup;
+  setup.devices = {"Synth A", "Synth B", "Synth C"};
+  setup.as_started = true;
+  return setup;
+}
+
+}  // namespace
+
+WindowWalk::WindowWalk() : world_(WalkSetup()) {
+  world_.ctx.forms.form1->show();
+  for (const int number : {2, 4, 6}) {
+    for (int n = 1; n <= 128; ++n)
+      controls_[static_cast<std::size_t>(number)].push_back(
+          Form(number)->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n)));
+  }
+  // Created in note order.
+  for (KeyboardKey* key : Form(8)->findChildren<KeyboardKey*>()) controls_[8].push_back(key);
+}
+
+WindowWalk::~WindowWalk() = default;
+
+QWidget* WindowWalk::Form(int number) const {
+  const Forms& f = world_.ctx.forms;
+  QWidget* const forms[] = {nullptr,  f.form1,  f.form2,  f.form3,  f.form4,
+                            f.form5,  f.form6,  f.form7,  f.form8,  f.form9,
+                            f.form10, f.form11, f.form12, f.form13, f.finder};
+  return number >= 1 && number <= kFinder ? forms[number] : nullptr;
+}
+
+bool WindowWalk::Usable(int number) const {
+  const QWidget* form = Form(number);
+  return form != nullptr && form->isVisible() && !form->isMinimized();
+}
+
+WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
+  const int roll = Below(random, 100);
+  if (!down_.empty()) {
+    if (roll < 35)
+      return {Kind::kRelease, 0, 0,
+              ValueOf(*std::next(down_.begin(), Below(random, static_cast<int>(down_.size()))))};
+    if (roll < 45 && down_.size() == 1) {
+      // The other button goes down too; the toolkit hands it to the grabber.
+      const int other = 1 - ValueOf(*down_.begin());
+      WalkStep again = grab_step_;
+      again.value = other;
+      return again;
+    }
+    return PickOther(random);
+  }
+  std::vector<int> audition;
+  for (const int number : kAuditionWindows)
+    if (Usable(number)) audition.push_back(number);
+  if (roll < 55 && !audition.empty()) {
+    const int window = OneOf(random, audition);
+    const int count = window == kFinder
+                          ? 200
+                          : static_cast<int>(controls_[static_cast<std::size_t>(window)].size());
+    return {Kind::kPress, window, Below(random, count), Below(random, 2)};
+  }
+  return PickOther(random);
+}
+
+WalkStep WindowWalk::PickOther(std::mt19937_64& random) const {
+  if (Below(random, 500) == 0) return {Kind::kCloseMain};
+  std::vector<int> shown, usable, minimised;
+  for (int number = 2; number <= kFinder; ++number) {
+    const QWidget* form = Form(number);
+    if (form == nullptr || !form->isVisible()) continue;
+    shown.push_back(number);
+    (form->isMinimized() ? minimised : usable).push_back(number);
+  }
+  const auto trigger = [&] {
+    std::vector<int> entries;
+    for (int i = 0; i < kTriggerCount; ++i)
+      if (Usable(kTriggers[i].window)) entries.push_back(i);
+    return entries.empty() ? WalkStep{Kind::kActivate, 1}
+                           : WalkStep{Kind::kTrigger, 0, OneOf(random, entries)};
+  };
+  const int roll = Below(random, 100);
+  if (roll < 25) return trigger();
+  if (roll < 33) return shown.empty() ? trigger() : WalkStep{Kind::kClose, OneOf(random, shown)};
+  if (roll < 36) return shown.empty() ? trigger() : WalkStep{Kind::kHide, OneOf(random, shown)};
+  if (roll < 40)
+    return usable.empty() ? trigger() : WalkStep{Kind::kMinimise, OneOf(random, usable)};
+  if (roll < 44)
+    return minimised.empty() ? trigger() : WalkStep{Kind::kRestore, OneOf(random, minimised)};
+  if (roll < 52) {
+    usable.push_back(1);
+    return {Kind::kActivate, OneOf(random, usable)};
+  }
+  if (roll < 60) return Usable(3) ? WalkStep{Kind::kChooseType, 3, Below(random, 4)} : trigger();
+  if (roll < 63) return Usable(3) ? WalkStep{Kind::kConfirmType, 3} : trigger();
+  if (roll < 69) {
+    if (Usable(9)) return {Kind::kChooseMap, 9, Below(random, 5)};
+    if (Usable(10)) return {Kind::kChooseMap, 10, Below(random, 6)};
+    return trigger();
+  }
+  if (roll < 79) {
+    if (!Usable(7)) return trigger();
+    const int row = Below(random, TForm7::kRows);
+    const auto* bar = Form(7)->findChild<QScrollBar*>(QStringLiteral("ScrollBar%1").arg(row + 1));
+    return {Kind::kMoveBar, 7, row,
+            bar->minimum() + Below(random, bar->maximum() - bar->minimum() + 1)};
+  }
+  if (roll < 83)
+    return Usable(7) ? WalkStep{Kind::kResetBar, 7, Below(random, TForm7::kRows)} : trigger();
+  if (roll < 88) {
+    if (Usable(5)) return {Kind::kChooseKit, 5, Below(random, 64)};
+    if (Usable(13)) return {Kind::kChooseKit, 13, Below(random, 64)};
+    return trigger();
+  }
+  if (roll < 92)
+    return Usable(kFinder) ? WalkStep{Kind::kSearch, kFinder, Below(random, kSearchWordCount)}
+                           : trigger();
+  if (roll < 95)
+    return Usable(kFinder) ? WalkStep{Kind::kSearchDrums, kFinder, Below(random, 2)} : trigger();
+  return {Kind::kChangeDevice, 1, Below(random, 3)};
+}
+
+bool WindowWalk::GrabberReachable() const {
+  return grabber_ != nullptr && grabber_->isVisible() && !grabber_->window()->isMinimized() &&
+         !grabber_deactivated_;
+}
+
+void WindowWalk::Grab(QWidget* control, QPoint point, const WalkStep& step) {
+  LetGo();
+  grabber_ = control;
+  grab_point_ = point;
+  grab_step_ = step;
+  grabber_deactivated_ = false;
+  control->installEventFilter(this);
+}
+
+void WindowWalk::LetGo() {
+  if (grabber_ != nullptr) grabber_->removeEventFilter(this);
+  grabber_ = nullptr;
+}
+
+bool WindowWalk::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grabber_ && event->type() == QEvent::WindowDeactivate) grabber_deactivated_ = true;
+  return false;
+}
+
+QWidget* WindowWalk::PressTarget(const WalkStep& step, QPoint& point) const {
+  if (!Usable(step.window)) return nullptr;
+  if (step.window == kFinder) {
+    auto* list = Form(kFinder)->findChild<QAbstractItemView*>(QStringLiteral("ResultList"));
+    QWidget* rows = list->viewport();
+    point = rows->rect().center();
+    if (const int count = list->model()->rowCount(); count > 0) {
+      const QModelIndex row = list->model()->index(step.index % count, 0);
+      list->scrollTo(row);
+      point = list->visualRect(row).center();
+    }
+    return rows;
+  }
+  const auto& controls = controls_[static_cast<std::size_t>(step.window)];
+  if (controls.empty()) return nullptr;
+  QWidget* control = controls[static_cast<std::size_t>(step.index) % controls.size()];
+  point = control->rect().center();
+  return control;
+}
+
+void WindowWalk::Press(const WalkStep& step) {
+  const Qt::MouseButton button = MouseButton(step.value);
+  if (down_.count(button) != 0) return;
+  if (down_.empty() || !GrabberReachable()) {
+    // A first press, or one after the grabber lost the mouse, takes the
+    // control under the pointer; a second button joins the first one's.
+    QPoint point;
+    QWidget* target = PressTarget(step, point);
+    if (target == nullptr) return;
+    Grab(target, point, step);
+  }
+  down_.insert(button);
+  QTest::mousePress(grabber_, button, {}, grab_point_);
+}
+
+void WindowWalk::Release(Qt::MouseButton button) {
+  if (down_.erase(button) == 0) return;
+  // A window that is hidden, minimised or deactivated loses the mouse: the
+  // button then comes up over some other window, and the control never hears
+  // of it.
+  if (GrabberReachable()) QTest::mouseRelease(grabber_, button, {}, grab_point_);
+  if (down_.empty()) LetGo();
+}
+
+std::optional<std::string> WindowWalk::Do(const WalkStep& step) {
+  if (ended_) return std::nullopt;
+  QWidget* const form = Form(step.window);
+  switch (step.kind) {
+    case Kind::kPress:
+      Press(step);
+      break;
+    case Kind::kRelease:
+      Release(MouseButton(step.value));
+      break;
+    case Kind::kTrigger: {
+      const TriggerEntry& entry = kTriggers[step.index % kTriggerCount];
+      if (!Usable(entry.window)) break;
+      QWidget* owner = Form(entry.window);
+      if (auto* action = owner->findChild<QAction*>(QLatin1String(entry.name))) {
+        if (action->isEnabled()) action->trigger();
+      } else if (auto* button = owner->findChild<QPushButton*>(QLatin1String(entry.name))) {
+        button->click();
+      }
+      break;
+    }
+    case Kind::kClose:
+      if (form != nullptr && form->isVisible()) form->close();
+      break;
+    case Kind::kHide:
+      if (form != nullptr) form->hide();
+      break;
+    case Kind::kMinimise:
+      if (Usable(step.window)) form->showMinimized();
+      break;
+    case Kind::kRestore:
+      if (form != nullptr && form->isVisible() && form->isMinimized()) form->showNormal();
+      break;
+    case Kind::kActivate:
+      if (Usable(step.window)) form->activateWindow();
+      break;
+    case Kind::kChooseType:
+      if (Usable(3))
+        if (auto* item = form->findChild<QAbstractButton*>(
+                QStringLiteral("RadioGroup1Item%1").arg(step.index)))
+          item->click();
+      break;
+    case Kind::kConfirmType:
+      if (Usable(3))
+        if (auto* ok = form->findChild<QPushButton*>(QStringLiteral("Button1"))) ok->click();
+      break;
+    case Kind::kChooseMap:
+      if (Usable(step.window))
+        if (auto* item =
+                form->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(step.index + 1)))
+          item->click();
+      break;
+    case Kind::kMoveBar:
+      if (Usable(7))
+        if (auto* bar =
+                form->findChild<QScrollBar*>(QStringLiteral("ScrollBar%1").arg(step.index + 1)))
+          bar->setValue(step.value);
+      break;
+    case Kind::kResetBar:
+      // A click needs the left button, which may be busy holding a note.
+      if (Usable(7) && down_.count(Qt::LeftButton) == 0)
+        if (auto* label =
+                form->findChild<QWidget*>(QStringLiteral("Label%1").arg(2 * step.index + 1)))
+          QTest::mouseClick(label, Qt::LeftButton);
+      break;
+    case Kind::kChooseKit:
+      if (Usable(step.window)) {
+        const QList<QPushButton*> kits = form->findChildren<QPushButton*>();
+        if (!kits.isEmpty()) kits[step.index % kits.size()]->click();
+      }
+      break;
+    case Kind::kChangeDevice:
+      if (Usable(1)) {
+        auto* list = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        const int position = step.index % list->count();
+        list->setCurrentIndex(position);
+        emit list->activated(position);
+      }
+      break;
+    case Kind::kSearch:
+      if (Usable(kFinder))
+        form->findChild<QLineEdit*>(QStringLiteral("Edit1"))
+            ->setText(QString::fromLatin1(kSearchWords[step.index % kSearchWordCount]));
+      break;
+    case Kind::kSearchDrums:
+      if (Usable(kFinder))
+        form->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(step.index % 2 + 1))
+            ->click();
+      break;
+    case Kind::kCloseMain:
+      world_.ctx.forms.form1->close();
+      ended_ = true;
+      break;
+  }
+  QCoreApplication::processEvents();
+  return Check();
+}
+
+std::optional<std::string> WindowWalk::Check() {
+  ledger_.Follow(world_.backend);
+  if (ledger_.Violation()) return ledger_.Violation();
+  if (down_.empty() && ledger_.AnySounding())
+    return "no mouse button is down, yet " + ledger_.Sounding() + " sounds";
+  return std::nullopt;
+}
+
+std::optional<std::string> WindowWalk::Finish() {
+  if (!ended_) {
+    if (auto broken = Do({Kind::kCloseMain})) return broken;
+  }
+  world_.forms.reset();
+  QCoreApplication::processEvents();
+  if (auto broken = Check()) return broken;
+  if (ledger_.AnySounding()) return "after the program ended, " + ledger_.Sounding() + " sounds";
+  return std::nullopt;
+}
+
+namespace {
+
+// Does the steps that `next` gives until it gives none, one program run after
+// another: a step that closes the main window ends a run, checked as the
+// program ends, and the next step starts a new run on fresh windows.
+std::optional<WalkFailure> Walk(
+    const std::function<std::optional<WalkStep>(const WindowWalk&)>& next, WalkSummary& summary) {
+  summary = {};
+  std::unique_ptr<WindowWalk> walk;
+  const auto end_run = [&]() -> std::optional<std::string> {
+    std::optional<std::string> broken = walk->Finish();
+    summary.notes_played += walk->NotesPlayed();
+    ++summary.runs;
+    walk.reset();
+    return broken;
+  };
+  while (true) {
+    if (walk == nullptr) walk = std::make_unique<WindowWalk>();
+    const std::optional<WalkStep> step = next(*walk);
+    if (!step) break;
+    if (walk->Holding() && step->kind != Kind::kPress && step->kind != Kind::kRelease)
+      ++summary.steps_during_holds;
+    ++summary.steps;
+    if (auto broken = walk->Do(*step)) return WalkFailure{summary.steps, *broken};
+    if (walk->Ended())
+      if (auto broken = end_run()) return WalkFailure{summary.steps, *broken};
+  }
+  if (auto broken = end_run()) return WalkFailure{summary.steps, *broken};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<WalkFailure> RunWalk(std::uint64_t seed, int count, std::vector<WalkStep>& steps,
+                                   WalkSummary& summary) {
+  std::mt19937_64 random(seed);
+  steps.clear();
+  return Walk(
+      [&](const WindowWalk& walk) -> std::optional<WalkStep> {
+        if (static_cast<int>(steps.size()) >= count) return std::nullopt;
+        return steps.emplace_back(walk.Pick(random));
+      },
+      summary);
+}
+
+std::optional<WalkFailure> ReplayWalk(const std::vector<WalkStep>& steps) {
+  std::size_t done = 0;
+  WalkSummary summary;
+  return Walk(
+      [&](const WindowWalk&) -> std::optional<WalkStep> {
+        if (done == steps.size()) return std::nullopt;
+        return steps[done++];
+      },
+      summary);
+}
+
+std::vector<WalkStep> ShrinkWalk(std::vector<WalkStep> steps, int replays) {
+  std::size_t chunk = std::max<std::size_t>(steps.size() / 2, 1);
+  while (replays > 0) {
+    bool removed = false;
+    for (std::size_t start = 0; start < steps.size() && replays > 0; --replays) {
+      std::vector<WalkStep> candidate = steps;
+      candidate.erase(
+          candidate.begin() + static_cast<std::ptrdiff_t>(start),
+          candidate.begin() + static_cast<std::ptrdiff_t>(std::min(start + chunk, steps.size())));
+      if (auto failure = ReplayWalk(candidate)) {
+        // Keep only what led up to the failure.
+        candidate.resize(failure->steps);
+        steps = std::move(candidate);
+        removed = true;
+      } else {
+        start += chunk;
+      }
+    }
+    if (chunk == 1 && !removed) break;
+    chunk = std::max<std::size_t>(chunk / 2, 1);
+  }
+  return steps;
+}
+
+}  // namespace tonalyx
