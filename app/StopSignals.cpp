@@ -78,7 +78,7 @@ void StopSignals::Watch(std::function<void()> on_stop) {
 
 StopSignals::StopSignals() = default;
 StopSignals::~StopSignals() = default;
-void StopSignals::Watch(std::function<void()> onStop) { onStop_ = std::move(onStop); }
+void StopSignals::Watch(std::function<void()> on_stop) { on_stop_ = std::move(on_stop); }
 
 #endif
 
