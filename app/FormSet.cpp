@@ -55,14 +55,8 @@ FormSet::FormSet(AppContext& context) : ctx_(context) {
 
 void FormSet::OpenFinder(bool drums) {
   if (ctx_.forms.finder == nullptr) {
-    // The drum routines are overloaded; the lambdas pick the window versions.
-    const FinderAuditions auditions{
-        PlayTone,
-        ReleaseTone,
-        SelectDrumKit,
-        [](AppContext& ctx) { PlayDrumNote(ctx); },
-        [](AppContext& ctx) { ReleaseDrumNote(ctx); },
-    };
+    const FinderAuditions auditions{PlayTone, ReleaseTone, SelectDrumKit, PlayDrumNote,
+                                    ReleaseDrumNote};
     // Made last, so deleted first, while the windows it plays through exist.
     Create(ctx_, windows_, ctx_.forms.finder, auditions);
   }

@@ -30,8 +30,8 @@ void PlayDrumNote(const SharedState& state, const ControllerValues& values, Midi
   port.SendShort(ShortMessage(kNoteOnRhythm, state.DrumNote, values.velocity));
 }
 
-void ReleaseDrumNote(const SharedState& state, MidiPort& port) {
-  port.SendShort(ShortMessage(kNoteOnRhythm, state.DrumNote, 0));
+void ReleaseDrumNote(int note, MidiPort& port) {
+  port.SendShort(ShortMessage(kNoteOnRhythm, note, 0));
 }
 
 }  // namespace tonalyx

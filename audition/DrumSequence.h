@@ -13,7 +13,7 @@ namespace tonalyx {
 // out whatever the module type, and the kit is sent on every press.
 void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);
 
-// Ends DrumNote with a note on of velocity 0 on channel 10.
-void ReleaseDrumNote(const SharedState& state, MidiPort& port);
+// Ends `note` with a note on of velocity 0 on channel 10.
+void ReleaseDrumNote(int note, MidiPort& port);
 
 }  // namespace tonalyx

@@ -9,5 +9,8 @@ namespace tonalyx {
 void PlayDrumNote(AppContext& ctx);
 // Ends DrumNote: 99 DrumNote 00.
 void ReleaseDrumNote(AppContext& ctx);
+// Ends `note` whatever DrumNote is now, for a press whose note another press
+// has since replaced.
+void ReleaseDrumNote(AppContext& ctx, int note);
 
 }  // namespace tonalyx

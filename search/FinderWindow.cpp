@@ -139,10 +139,7 @@ void FinderWindow::ReleaseRow() {
     auditions_.release_tone(ctx_);
     return;
   }
-  const int last_pressed = ctx_.state.DrumNote;
-  ctx_.state.DrumNote = note;
-  auditions_.release_drum_note(ctx_);
-  ctx_.state.DrumNote = last_pressed;
+  auditions_.release_drum_note(ctx_, note);
 }
 
 void FinderWindow::changeEvent(QEvent* event) {

@@ -21,7 +21,7 @@ struct FinderAuditions {
   void (*release_tone)(AppContext&);
   void (*select_drum_kit)(AppContext&, int kit);
   void (*play_drum_note)(AppContext&);
-  void (*release_drum_note)(AppContext&);
+  void (*release_drum_note)(AppContext&, int note);
 };
 
 // The tone finder: as the user types, lists every tone (or drum sound) of the

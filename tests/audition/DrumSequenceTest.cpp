@@ -30,7 +30,7 @@ TEST_F(DrumSequenceTest, StartValuesGiveTheDocumentedBytes) {
   EXPECT_THAT(backend_.ShortMessages(), ElementsAre(0x0001B9u, 0x0000B0u, 0x0420B0u, 0x0000C9u,
                                                     0x285BB9u, 0x005EB9u, 0x005DB9u, 0x642499u));
   backend_.Clear();
-  ReleaseDrumNote(state_, port_);
+  ReleaseDrumNote(state_.DrumNote, port_);
   EXPECT_THAT(backend_.ShortMessages(), ElementsAre(0x002499u));
 }
 
