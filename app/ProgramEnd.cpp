@@ -29,6 +29,12 @@ void ProgramEnd::Start(TForm1& main_window) {
   QObject::connect(
       &main_window, &TForm1::Closed, &main_window, [] { QCoreApplication::exit(0); },
       Qt::QueuedConnection);
+  // When Windows ends the session it ends the process right after telling
+  // its windows (WM_ENDSESSION), which Qt reports as aboutToQuit: the main
+  // window closes the ordinary way before that, as for a stop signal. After
+  // the main window's own close this does nothing.
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main_window,
+                   [&main_window] { main_window.close(); });
   if (stop_requested_)
     main_window.close();
   else

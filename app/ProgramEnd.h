@@ -8,7 +8,8 @@ class TForm1;
 
 // Ties the program's life to its main window. Made before the windows, so
 // that hiding the last visible window (a message box at start-up included)
-// never ends the program, and a stop signal is caught from the start. Once
+// never ends the program, and a stop signal is caught from the start. The
+// end of a Windows session closes the main window like a stop signal. Once
 // the main window has closed (held notes ended, the device closed, the
 // settings stored) the event loop ends with status 0, and a stop signal
 // closes the main window the ordinary way. The other windows play no part:

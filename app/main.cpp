@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -17,6 +18,25 @@
 
 namespace {
 
+// The folder the program was installed to, where it knows one: on Windows
+// the folder its installer recorded in the user's or the machine's list of
+// installed programs, elsewhere the folder the build installs to.
+std::filesystem::path InstallFolder() {
+#if defined(Q_OS_WIN)
+  for (const char* root : {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"}) {
+    const QSettings entry(
+        QString::fromLatin1(root) +
+            QStringLiteral(R"(\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tonalyx)"),
+        QSettings::NativeFormat);
+    const QString folder = entry.value(QStringLiteral("InstallLocation")).toString();
+    if (!folder.isEmpty()) return std::filesystem::path(folder.toStdU16String());
+  }
+  return {};
+#else
+  return TONALYX_INSTALL_BINDIR;
+#endif
+}
+
 // Beside the executable in a build folder or a portable copy; in the user's
 // configuration folder once installed.
 // Paths come from UTF-16, so a folder outside the ANSI code page (a Japanese
@@ -26,7 +46,7 @@ std::filesystem::path SettingsPath() {
       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   return tonalyx::ChooseSettingsPath(
       {std::filesystem::path(QCoreApplication::applicationFilePath().toStdU16String()),
-       TONALYX_INSTALL_BINDIR, std::filesystem::path(user_config.toStdU16String())});
+       InstallFolder(), std::filesystem::path(user_config.toStdU16String())});
 }
 
 }  // namespace

@@ -138,6 +138,16 @@ class ProgramEndTest : public QObject {
     }
   }
 
+  void theEndOfTheSessionClosesTheMainWindowBeforeTheProcessEnds() {
+    // Windows reports the session's end as aboutToQuit, and ends the process
+    // right after it.
+    Program program;
+    for (QWidget* w : program.Others()) w->show();
+    QCOMPARE(Program::Run([] { QCoreApplication::exit(3); }), 3);
+    QVERIFY(!program.main->isVisible());
+    QVERIFY(program.SettingsStored());
+  }
+
   void aStopSignalWhileAMessageBoxWaitsEndsTheProgram() {
     // As when a device cannot be opened after a change: the message box runs
     // an event loop of its own inside the main one, and both must end.
