@@ -2,8 +2,6 @@
 // map it starts from, that the file it writes is the map's whole definition,
 // and that a file it cannot write leaves a message and nothing half-written.
 
-#include <unistd.h>
-
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -17,8 +15,13 @@
 #include "definitions/DefinitionFile.h"
 #include "export/ExportDialog.h"
 #include "modules/TForm10.h"
-#include "support/FileSizeLimit.h"
 #include "support/WindowTestWorld.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+
+#include "support/FileSizeLimit.h"
+#endif
 
 namespace tonalyx {
 namespace {
@@ -131,6 +134,7 @@ class ExportDialogTest : public QObject {
     QVERIFY(!QFileInfo::exists(missing));
     QVERIFY(Note(d).isEmpty());
 
+#ifndef _WIN32  // a file size limit stands in for a full disk
     const QString path = w.dir.filePath(QStringLiteral("full.midnam"));
     QVERIFY(QFile(path).open(QIODevice::WriteOnly));
     {
@@ -143,10 +147,15 @@ class ExportDialogTest : public QObject {
     QCOMPARE(ReadFile(path), QByteArray());
     QCOMPARE(Entries(w.dir.path()).filter(QStringLiteral("midnam")),
              QStringList({QStringLiteral("full.midnam")}));
+#endif
   }
 
   void AReadOnlyFolderIsReported() {
+#ifdef _WIN32
+    QSKIP("a folder's read-only attribute keeps no file out of it on Windows");
+#else
     if (::geteuid() == 0) QSKIP("root ignores a folder's permission bits");
+#endif
     WindowTestWorld w;
     ExportDialog* d = OpenExport(w);
     const QString locked = w.dir.filePath(QStringLiteral("locked"));
