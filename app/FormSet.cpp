@@ -7,6 +7,7 @@
 #include "drum/TForm13.h"
 #include "drum/TForm4.h"
 #include "drum/TForm5.h"
+#include "export/ExportDialog.h"
 #include "modules/TForm10.h"
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
@@ -51,6 +52,7 @@ FormSet::FormSet(AppContext& context) : ctx_(context) {
   QObject::connect(form1, &TForm1::SavedModuleTypeRead, form3, &TForm3::RestoreSelection);
   QObject::connect(form2, &TForm2::SearchRequested, form2, [this] { OpenFinder(false); });
   QObject::connect(form4, &TForm4::SearchRequested, form4, [this] { OpenFinder(true); });
+  QObject::connect(form1, &TForm1::ExportRequested, form1, [this] { OpenExport(); });
 }
 
 void FormSet::OpenFinder(bool drums) {
@@ -61,6 +63,11 @@ void FormSet::OpenFinder(bool drums) {
     Create(ctx_, windows_, ctx_.forms.finder, auditions);
   }
   ctx_.forms.finder->Open(drums);
+}
+
+void FormSet::OpenExport() {
+  if (ctx_.forms.exporter == nullptr) Create(ctx_, windows_, ctx_.forms.exporter);
+  ctx_.forms.exporter->Open();
 }
 
 FormSet::~FormSet() {

@@ -12,7 +12,8 @@ namespace tonalyx {
 // Creates the thirteen windows in the order TForm1 to TForm13, fills the
 // context's registry as each one is made, and deletes them in reverse order.
 // The tone finder is built when the program or drum note window first asks
-// for it, so it costs nothing at start.
+// for it, and the export dialog when the main window's menu first opens it,
+// so they cost nothing at start.
 class FormSet {
  public:
   explicit FormSet(AppContext& context);
@@ -22,6 +23,7 @@ class FormSet {
 
  private:
   void OpenFinder(bool drums);
+  void OpenExport();
 
   AppContext& ctx_;
   std::vector<std::unique_ptr<QWidget>> windows_;

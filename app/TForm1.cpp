@@ -71,6 +71,11 @@ void TForm1::BuildControls() {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->move(8, 64);
   Label1->adjustSize();
+
+  // Always the last item of the settings menu.
+  QAction* export_item = N1->addAction(QStringLiteral("音源定義ファイルの書き出し…"));
+  export_item->setObjectName(QStringLiteral("ExportDefinitions"));
+  connect(export_item, &QAction::triggered, this, &TForm1::ExportRequested);
 }
 
 void TForm1::FormCreate() {

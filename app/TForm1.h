@@ -38,6 +38,8 @@ class TForm1 : public QMainWindow {
   // puts it into its selection (with its full effect) before the button goes
   // on to the module reset.
   void SavedModuleTypeRead(int saved_type);
+  // The user asked to write a definition file for a sequencer.
+  void ExportRequested();
   // The main window has closed: settings are stored and the program ends.
   void Closed();
 

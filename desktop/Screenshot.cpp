@@ -1,11 +1,14 @@
 // Takes the README's picture of the real windows on a real X server:
 //
-//   tonalyx_screenshot <output.png>
+//   tonalyx_screenshot <output.png> [export]
 //
 // Run it under Xvfb (scripts/screenshot does). It lays the main, program
 // number, drum note and controller windows out through a settings file of its
 // own, opens them the way their buttons and menus do, and grabs the screen.
+// With "export" it opens the definition file export dialog from the main
+// window's menu instead and takes that dialog alone.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -18,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <string_view>
 
 #include "app/FormSet.h"
 #include "app/ProgramIdentity.h"
@@ -59,8 +63,9 @@ class Backdrop : public QWidget {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <output.png>\n", argv[0]);
+  const bool export_dialog = argc == 3 && std::string_view(argv[2]) == "export";
+  if (argc != 2 && !export_dialog) {
+    std::fprintf(stderr, "usage: %s <output.png> [export]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -87,16 +92,26 @@ int main(int argc, char* argv[]) {
   tonalyx::FormSet forms(context);
   tonalyx::TForm1& main_window = *context.forms.form1;
   main_window.show();
-  main_window.Button2Click();  // the drum note window
-  main_window.Button1Click();  // the program number window, in front of it
-  tonalyx::ShowInFront(context.forms.form7);
-  main_window.raise();
+  QWidget* export_window = nullptr;
+  if (export_dialog) {
+    main_window.findChild<QAction*>(QStringLiteral("ExportDefinitions"))->trigger();
+    export_window = context.forms.exporter.Window();
+  } else {
+    main_window.Button2Click();  // the drum note window
+    main_window.Button1Click();  // the program number window, in front of it
+    tonalyx::ShowInFront(context.forms.form7);
+    main_window.raise();
+  }
 
   // Let the windows map and paint before the screen is taken. exit(), not
   // quit(): quit() asks every window to close, and the windows that only hide
   // on close would refuse.
   QTimer::singleShot(1500, &app, [&] {
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    // The whole screen, or the part the dialog covers.
+    const QRect area =
+        export_window != nullptr ? export_window->frameGeometry() : QRect(0, 0, -1, -1);
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
+        0, area.x(), area.y(), area.width(), area.height());
     const bool saved = screen.save(QString::fromLocal8Bit(argv[1]), "PNG");
     if (!saved) std::fprintf(stderr, "cannot write %s\n", argv[1]);
     QCoreApplication::exit(saved ? 0 : 1);

@@ -27,6 +27,7 @@ class TForm11;
 class TForm12;
 class TForm13;
 class FinderWindow;
+class ExportDialog;
 
 // One window of the registry. Any window may show it or store its geometry
 // through Window(). Only code that sees the window's class whole (the program
@@ -68,6 +69,8 @@ struct Forms {
   Registered<TForm13> form13;
   // The tone finder, built when it is first opened.
   Registered<FinderWindow> finder;
+  // The definition file export dialog, built when it is first opened.
+  Registered<ExportDialog> exporter;
 };
 
 // Everything the windows share, owned by the program entry (or by a test).

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
 #include "StoreFolder.h"
 #include "settings/SettingsFile.h"
+#include "support/FileSizeLimit.h"
 
 namespace tonalyx {
 namespace {
@@ -59,17 +58,12 @@ TEST_F(SettingsStore, AWriteErrorLeavesThePreviousFileAndNoTemporaryFile) {
   SettingsFile settings = SettingsFile::Open(path_);
   settings.WriteString("dev", "drum", std::string(64 * 1024, 'x'));
 
-  // A file size limit makes the write fail the way a full disk does, for any
-  // user; the signal it raises is ignored so that write reports the error.
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit = saved;
-  limit.rlim_cur = 4096;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-  const bool stored = settings.Store();
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, saved_handler);
+  bool stored = true;
+  {
+    const FileSizeLimit full_disk(4096);
+    ASSERT_TRUE(full_disk.IsSet());
+    stored = settings.Store();
+  }
 
   EXPECT_FALSE(stored);
   EXPECT_EQ(ReadAll(path_), kHandEdited);

@@ -1,0 +1,146 @@
+#include "export/ExportDialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "export/ExportTexts.h"
+#include "settings/AtomicFile.h"
+#include "ui/UiLook.h"
+
+namespace tonalyx {
+namespace {
+
+QString Text(const char* text) { return QString::fromUtf8(text); }
+
+struct FormatTexts {
+  const char* choice;
+  const char* filter;
+};
+
+FormatTexts TextsOf(DefinitionFormat format) {
+  switch (format) {
+    case DefinitionFormat::kMidnam:
+      return {export_texts::kMidnam, export_texts::kMidnamFilter};
+    case DefinitionFormat::kCakewalk:
+      return {export_texts::kCakewalk, export_texts::kCakewalkFilter};
+    case DefinitionFormat::kDomino:
+      return {export_texts::kDomino, export_texts::kDominoFilter};
+  }
+  return {"", ""};
+}
+
+QString MapChoice(const NameMap& map) {
+  return QStringLiteral("%1  %2").arg(
+      map.family == MapFamily::kGs ? QStringLiteral("GS") : QStringLiteral("XG"),
+      QString::fromUtf8(map.device.data(), static_cast<qsizetype>(map.device.size())));
+}
+
+QString SaveFileName(QWidget* parent, const QString& suggested, const QString& filter) {
+  // The save dialog asks before it lets the user pick an existing file.
+  return QFileDialog::getSaveFileName(parent, Text(export_texts::kSaveCaption), suggested, filter);
+}
+
+}  // namespace
+
+ExportDialog::ExportDialog(AppContext& context)
+    : ctx_(context), choose_file_(SaveFileName), folder_(QDir::homePath()) {
+  setObjectName(QStringLiteral("ExportDialog"));
+  setWindowTitle(Text(export_texts::kTitle));
+  ApplyDesignFont(*this);
+
+  FormatBox_ = new QComboBox(this);
+  FormatBox_->setObjectName(QStringLiteral("FormatBox"));
+  for (const DefinitionFormat format : AllDefinitionFormats())
+    FormatBox_->addItem(Text(TextsOf(format).choice));
+  MapBox_ = new QComboBox(this);
+  MapBox_->setObjectName(QStringLiteral("MapBox"));
+  for (const NameMap& map : AllNameMaps()) MapBox_->addItem(MapChoice(map));
+  Label1_ = new QLabel(this);
+  Label1_->setObjectName(QStringLiteral("Label1"));
+  Label1_->setWordWrap(true);
+  WriteButton_ = new QPushButton(Text(export_texts::kWrite), this);
+  WriteButton_->setObjectName(QStringLiteral("WriteButton"));
+  WriteButton_->setDefault(true);
+  CloseButton_ = new QPushButton(Text(export_texts::kClose), this);
+  CloseButton_->setObjectName(QStringLiteral("CloseButton"));
+
+  auto* choices = new QFormLayout;
+  choices->addRow(Text(export_texts::kFormatLabel), FormatBox_);
+  choices->addRow(Text(export_texts::kMapLabel), MapBox_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(WriteButton_);
+  buttons->addWidget(CloseButton_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(choices);
+  layout->addWidget(Label1_);
+  layout->addLayout(buttons);
+
+  connect(WriteButton_, &QPushButton::clicked, this, &ExportDialog::WriteClick);
+  connect(CloseButton_, &QPushButton::clicked, this, &QDialog::close);
+  connect(MapBox_, &QComboBox::activated, Label1_, &QLabel::clear);
+}
+
+void ExportDialog::Open() {
+  const SharedState& state = ctx_.state;
+  const bool xg = state.ModuleType == ModuleKind::kXg;
+  const NameMap* current =
+      FindNameMap(xg ? MapFamily::kXg : MapFamily::kGs, xg ? state.XgMapIndex : state.MapIndex);
+  const auto maps = AllNameMaps();
+  if (current != nullptr) MapBox_->setCurrentIndex(static_cast<int>(current - maps.data()));
+  if (HasNamedSounds(state.ModuleType)) {
+    Label1_->clear();
+  } else {
+    Label1_->setText(Text(export_texts::kNoNames)
+                         .arg(state.ModuleType == ModuleKind::kGm ? QStringLiteral("GM")
+                                                                  : QStringLiteral("GM2")));
+  }
+  ShowInFront(this);
+}
+
+DefinitionFormat ExportDialog::ChosenFormat() const {
+  return AllDefinitionFormats()[static_cast<std::size_t>(FormatBox_->currentIndex())];
+}
+
+const NameMap& ExportDialog::ChosenMap() const {
+  return AllNameMaps()[static_cast<std::size_t>(MapBox_->currentIndex())];
+}
+
+void ExportDialog::WriteClick() {
+  const DefinitionFormat format = ChosenFormat();
+  const QString name = QString::fromStdString(DefinitionFileName(ChosenMap(), format));
+  const QString path =
+      choose_file_(this, QDir(folder_).filePath(name), Text(TextsOf(format).filter));
+  if (path.isEmpty()) return;
+  folder_ = QFileInfo(path).absolutePath();
+  if (Write(path))
+    Label1_->setText(Text(export_texts::kWritten).arg(QDir::toNativeSeparators(path)));
+}
+
+bool ExportDialog::Write(const QString& path) {
+  // The names are compiled in; the dialog needs no press of the tone or drum
+  // button to have them.
+  NameTables tables;
+  tables.FillNameTables();
+  const std::string text = DefinitionFileText(ChosenFormat(), ChosenMap(), tables);
+  if (ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()), text)) return true;
+
+  const QFileInfo file(path);
+  const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+  const QString message =
+      file.absoluteDir().exists()
+          ? Text(export_texts::kNotWritten).arg(shown)
+          : Text(export_texts::kNoFolder).arg(shown, QDir::toNativeSeparators(file.absolutePath()));
+  Label1_->clear();
+  ctx_.show_message(message.toStdString());
+  return false;
+}
+
+}  // namespace tonalyx
