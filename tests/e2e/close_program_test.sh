@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The real program under a real X11 server, driven as a user does: windows
+# The real program under a real X11 server, driven as a user does: a program
+# button held while a menu opened from the keyboard takes the mouse, windows
 # opened through the main window's buttons and the menus (xdotool clicks and
 # keys), two of them closed again (they must only hide), then the main
 # window's close box (or a stop signal), after which the process must end by
@@ -28,6 +29,27 @@ main=$(window "Tonalyx Main")
 # The tone and drum buttons, just below the menu bar.
 click "$main" 50 40
 program_window=$(window "Tonalyx Program Number")
+# Program button 1 held while the window's menu opens from the keyboard (Alt,
+# then Down): the menu takes the mouse, so the note must end there. The
+# button then comes up over the menu, which Escape closes (left button; a
+# second Escape leaves the menu bar) or whose first item Return chooses
+# (right button).
+xdotool windowraise "$program_window"
+eval "$(xdotool getwindowgeometry --shell "$program_window")"
+shown_windows() { { xdotool search --onlyvisible --class '.' 2>/dev/null || true; } | wc -l; }
+for hold in "1 Escape Escape" "3 Return"; do
+  read -r button keys <<<"$hold"
+  windows=$(shown_windows)
+  xdotool mousemove $((X + 90)) $((Y + 32)) sleep 0.1 mousedown "$button" sleep 0.3 \
+    key alt sleep 0.2 key Down
+  sleep 0.3
+  [[ $(shown_windows) -gt $windows ]] || fail "no menu opened from the keyboard during the hold"
+  xdotool mouseup "$button" sleep 0.3
+  # shellcheck disable=SC2086
+  xdotool key --delay 100 $keys
+  sleep 0.3
+done
+window "バンクセレクト MSB" >/dev/null
 click "$main" 150 40
 drum_window=$(window "Rhytmalo")
 menu_item "$main" 1 # module type window

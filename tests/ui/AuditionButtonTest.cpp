@@ -1,3 +1,4 @@
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -58,6 +59,47 @@ class AuditionButtonTest : public QObject {
     QCOMPARE(up.count(), 2);
     QTest::mouseRelease(&button, Qt::LeftButton);
     QCOMPARE(up.count(), 2);
+  }
+
+  void aPopupAnotherGrabberOrDisablingEndsTheNoteOnce() {
+    QWidget window;
+    AuditionButton button(9, &window);
+    QWidget grabber(&window);
+    QSignalSpy up(&button, &AuditionButton::Up);
+    window.show();
+
+    // A tooltip opens without taking the mouse: the hold goes on.
+    QTest::mousePress(&button, Qt::LeftButton);
+    QWidget tip(&window, Qt::ToolTip);
+    tip.show();
+    QCOMPARE(up.count(), 0);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QCOMPARE(up.count(), 1);
+
+    // A menu opens (as from the keyboard) and takes the mouse-up.
+    QTest::mousePress(&button, Qt::RightButton);
+    QMenu menu(&window);
+    menu.addAction(QStringLiteral("item"));
+    menu.popup(window.mapToGlobal(QPoint(0, 0)));
+    QCOMPARE(up.count(), 2);
+    menu.close();
+    QTest::mouseRelease(&button, Qt::RightButton);
+    QCOMPARE(up.count(), 2);
+
+    // Another widget has taken the mouse: the mouse-up goes there.
+    QTest::mousePress(&button, Qt::LeftButton);
+    grabber.grabMouse();
+    QTest::mouseRelease(&grabber, Qt::LeftButton);
+    grabber.releaseMouse();
+    QCOMPARE(up.count(), 3);
+
+    // A disabled button gets no mouse-up.
+    QTest::mousePress(&button, Qt::LeftButton);
+    window.setEnabled(false);
+    QCOMPARE(up.count(), 4);
+    window.setEnabled(true);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QCOMPARE(up.count(), 4);
   }
 
   void quittingEndsEveryHeldNote() {

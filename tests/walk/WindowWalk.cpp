@@ -2,8 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,6 +69,8 @@ std::string Window(int number) {
   return number == kFinder ? "the finder" : "TForm" + std::to_string(number);
 }
 
+std::string DescribePopupStep(const WalkStep& step);
+
 }  // namespace
 
 std::string Describe(const WalkStep& step) {
@@ -117,6 +120,9 @@ std::string Describe(const WalkStep& step) {
       return step.index == 0 ? "let the finder search tones" : "let the finder search drum sounds";
     case Kind::kCloseMain:
       return "close the main window";
+    case Kind::kOpenPopup:
+    case Kind::kClosePopup:
+      return DescribePopupStep(step);
   }
   return "?";
 }
@@ -160,6 +166,7 @@ bool WindowWalk::Usable(int number) const {
 }
 
 WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
+  if (const std::optional<WalkStep> popup = PickPopupStep(random)) return *popup;
   const int roll = Below(random, 100);
   if (!down_.empty()) {
     if (roll < 35)
@@ -290,7 +297,8 @@ QWidget* WindowWalk::PressTarget(const WalkStep& step, QPoint& point) const {
 
 void WindowWalk::Press(const WalkStep& step) {
   const Qt::MouseButton button = MouseButton(step.value);
-  if (down_.count(button) != 0) return;
+  // A press would only close an open popup; the walk closes them by keys.
+  if (down_.count(button) != 0 || QApplication::activePopupWidget() != nullptr) return;
   if (down_.empty() || !GrabberReachable()) {
     // A first press, or one after the grabber lost the mouse, takes the
     // control under the pointer; a second button joins the first one's.
@@ -308,7 +316,8 @@ void WindowWalk::Release(Qt::MouseButton button) {
   // A window that is hidden, minimised or deactivated loses the mouse: the
   // button then comes up over some other window, and the control never hears
   // of it.
-  if (GrabberReachable()) QTest::mouseRelease(grabber_, button, {}, grab_point_);
+  if (!ReleaseOverPopup(button) && GrabberReachable())
+    QTest::mouseRelease(grabber_, button, {}, grab_point_);
   if (down_.empty()) LetGo();
 }
 
@@ -405,6 +414,12 @@ std::optional<std::string> WindowWalk::Do(const WalkStep& step) {
       world_.ctx.forms.form1->close();
       ended_ = true;
       break;
+    case Kind::kOpenPopup:
+      OpenPopup(step.index);
+      break;
+    case Kind::kClosePopup:
+      ClosePopup(step);
+      break;
   }
   QCoreApplication::processEvents();
   return Check();
@@ -429,6 +444,112 @@ std::optional<std::string> WindowWalk::Finish() {
   return std::nullopt;
 }
 
+// ---- Popups: a menu bar's menu, a drop-down list and a context menu, each
+// opened from the keyboard, mostly while a mouse button holds a note. An open
+// popup takes the mouse: a mouse-up goes to it, wherever the pointer is, and
+// it closes with Escape or by Return choosing one of its items.
+namespace {
+
+// Where a popup opens from the keyboard, by the window and the control.
+struct PopupEntry {
+  enum class Way {
+    kMenuBar,      // Alt, then Down: the menu bar's first menu
+    kDropDown,     // Alt+Down: the list of a combo box
+    kContextMenu,  // the context-menu key
+  };
+  int window;
+  const char* name;
+  Way way;
+};
+constexpr PopupEntry kPopups[] = {
+    {1, "MainMenu1", PopupEntry::Way::kMenuBar},       {2, "MainMenu1", PopupEntry::Way::kMenuBar},
+    {4, "MainMenu1", PopupEntry::Way::kMenuBar},       {1, "ComboBox1", PopupEntry::Way::kDropDown},
+    {kFinder, "Edit1", PopupEntry::Way::kContextMenu},
+};
+constexpr int kPopupCount = static_cast<int>(std::size(kPopups));
+
+// The widget of a window (or popup) that takes the keys.
+QWidget* FocusOf(QWidget& window) {
+  return window.focusWidget() != nullptr ? window.focusWidget() : &window;
+}
+
+std::string DescribePopupStep(const WalkStep& step) {
+  if (step.kind == WalkStep::Kind::kOpenPopup) {
+    const PopupEntry& entry = kPopups[step.index % kPopupCount];
+    return "open the popup of " + Window(entry.window) + " " + entry.name + " from the keyboard";
+  }
+  return step.value == 0
+             ? std::string("close the popup with Escape")
+             : "choose item " + std::to_string(step.index + 1) + " of the popup with Return";
+}
+
+}  // namespace
+
+std::optional<WalkStep> WindowWalk::PickPopupStep(std::mt19937_64& random) const {
+  const int roll = Below(random, 100);
+  if (QApplication::activePopupWidget() != nullptr) {
+    // A user can only let go of the mouse or close the popup now.
+    if (!down_.empty() && roll < 50) return WalkStep{Kind::kRelease, 0, 0, ValueOf(*down_.begin())};
+    return WalkStep{Kind::kClosePopup, 0, Below(random, 4), Below(random, 2)};
+  }
+  // Mostly during a hold, which the popup takes the mouse from.
+  if (roll >= (down_.empty() ? 2 : 12)) return std::nullopt;
+  std::vector<int> entries;
+  for (int i = 0; i < kPopupCount; ++i)
+    if (TakesKeys(kPopups[i].window)) entries.push_back(i);
+  if (entries.empty()) return std::nullopt;
+  return WalkStep{Kind::kOpenPopup, 0, OneOf(random, entries)};
+}
+
+void WindowWalk::OpenPopup(int index) {
+  const PopupEntry& entry = kPopups[index % kPopupCount];
+  if (!TakesKeys(entry.window) || QApplication::activePopupWidget() != nullptr) return;
+  auto* owner = Form(entry.window)->findChild<QWidget*>(QLatin1String(entry.name));
+  switch (entry.way) {
+    case PopupEntry::Way::kMenuBar:
+      // Alt puts the menu bar in keyboard mode, with the focus; Down opens
+      // the highlighted menu.
+      QTest::keyClick(FocusOf(*owner->window()), Qt::Key_Alt, Qt::AltModifier);
+      QTest::keyClick(FocusOf(*owner->window()), Qt::Key_Down);
+      break;
+    case PopupEntry::Way::kDropDown:
+      QTest::keyClick(owner, Qt::Key_Down, Qt::AltModifier);
+      break;
+    case PopupEntry::Way::kContextMenu: {
+      const QPoint centre = owner->rect().center();
+      QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, owner->mapToGlobal(centre));
+      QCoreApplication::sendEvent(owner, &menu);
+      break;
+    }
+  }
+}
+
+bool WindowWalk::TakesKeys(int number) const {
+  return Usable(number) && Form(number)->isActiveWindow();
+}
+
+void WindowWalk::ClosePopup(const WalkStep& step) {
+  QWidget* popup = QApplication::activePopupWidget();
+  if (popup == nullptr) return;
+  QWidget* keys = FocusOf(*popup);
+  if (step.value == 0) {
+    QTest::keyClick(keys, Qt::Key_Escape);
+    return;
+  }
+  for (int i = 0; i < step.index; ++i) QTest::keyClick(keys, Qt::Key_Down);
+  QTest::keyClick(keys, Qt::Key_Return);
+}
+
+bool WindowWalk::ReleaseOverPopup(Qt::MouseButton button) {
+  QWidget* popup = QApplication::activePopupWidget();
+  if (popup == nullptr) return false;
+  const QPoint over = grabber_ != nullptr ? grabber_->mapToGlobal(grab_point_) : QPoint();
+  QTest::mouseRelease(popup, button, {}, popup->mapFromGlobal(over));
+  return true;
+}
+
+// ---- End of the popups.
+
 namespace {
 
 // Does the steps that `next` gives until it gives none, one program run after
@@ -449,10 +570,13 @@ std::optional<WalkFailure> Walk(
     if (walk == nullptr) walk = std::make_unique<WindowWalk>();
     const std::optional<WalkStep> step = next(*walk);
     if (!step) break;
-    if (walk->Holding() && step->kind != Kind::kPress && step->kind != Kind::kRelease)
+    const bool holding = walk->Holding();
+    if (holding && step->kind != Kind::kPress && step->kind != Kind::kRelease)
       ++summary.steps_during_holds;
     ++summary.steps;
     if (auto broken = walk->Do(*step)) return WalkFailure{summary.steps, *broken};
+    if (holding && step->kind == Kind::kOpenPopup && QApplication::activePopupWidget() != nullptr)
+      ++summary.popups_during_holds;
     if (walk->Ended())
       if (auto broken = end_run()) return WalkFailure{summary.steps, *broken};
   }

@@ -38,6 +38,9 @@ struct WalkStep {
     kSearch,        // the finder's search field gets word `index` of a fixed list
     kSearchDrums,   // the finder searches tones (`index` 0) or drum sounds (1)
     kCloseMain,     // the main window's close box: the program ends
+    // Popups, which take the mouse while they are open:
+    kOpenPopup,   // popup `index` of kPopups opens from the keyboard
+    kClosePopup,  // the open popup closes: Escape (`value` 0), or Return on item `index` (1)
   };
   Kind kind;
   int window = 0;
@@ -55,6 +58,8 @@ struct WalkSummary {
   std::size_t notes_played = 0;
   // Steps other than presses and releases taken while a mouse button was down.
   std::size_t steps_during_holds = 0;
+  // Popups that opened while a mouse button was down.
+  std::size_t popups_during_holds = 0;
 };
 
 // A walk that broke the rule: after how many steps, and what was wrong.
@@ -103,6 +108,16 @@ class WindowWalk : public QObject {
   QWidget* PressTarget(const WalkStep& step, QPoint& point) const;
   void Release(Qt::MouseButton button);
   WalkStep PickOther(std::mt19937_64& random) const;
+
+  // Popups: a step while one is open, or one that opens one, now and then.
+  std::optional<WalkStep> PickPopupStep(std::mt19937_64& random) const;
+  // The window is shown and active: the keyboard's keys go to it.
+  bool TakesKeys(int number) const;
+  void OpenPopup(int index);
+  void ClosePopup(const WalkStep& step);
+  // An open popup takes the mouse-up, wherever the pointer is; says whether
+  // one did.
+  bool ReleaseOverPopup(Qt::MouseButton button);
 
   WindowTestWorld world_;
   NoteLedger ledger_;
