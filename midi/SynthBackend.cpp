@@ -15,6 +15,11 @@
 #include <jack/jack.h>
 #endif
 
+#if defined(__linux__)
+#include <pthread.h>
+#include <sched.h>
+#endif
+
 namespace tonalyx {
 namespace {
 
@@ -153,6 +158,12 @@ bool SynthBackend::StartAudio() {
 }
 
 void SynthBackend::Run(std::string soundfont) {
+#if defined(__linux__)
+  // Woken by a send, this thread must not take the sender's processor from
+  // it: the window thread goes on at once and the messages wait their turn.
+  const sched_param no_priority{};
+  pthread_setschedparam(pthread_self(), SCHED_BATCH, &no_priority);
+#endif
   loaded_ = fluid_synth_sfload(synth_, soundfont.c_str(), 1) != FLUID_FAILED;
   queue_.Finished(1);
   std::vector<SynthBackendQueue::Item> batch;
