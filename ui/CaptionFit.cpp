@@ -29,7 +29,9 @@ int CaptionFit::Pixels(const QPushButton& button, std::string_view shown, int de
                        int smallest_pixels) {
   const int room = Room(button);
   FitsByName& fits = fits_[room * 256 + design_pixels];
-  if (const auto found = fits.find(shown); found != fits.end()) return found->second;
+  // Names this short copy without allocating.
+  const std::string key(shown);
+  if (const auto found = fits.find(key); found != fits.end()) return found->second;
 
   const QString text = QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size()));
   QFont font = DesignFont(design_pixels);
@@ -37,7 +39,7 @@ int CaptionFit::Pixels(const QPushButton& button, std::string_view shown, int de
   while (pixels > smallest_pixels && QFontMetrics(font).horizontalAdvance(text) > room) {
     font.setPixelSize(--pixels);
   }
-  fits.emplace(shown, pixels);
+  fits.emplace(key, pixels);
   return pixels;
 }
 

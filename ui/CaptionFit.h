@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,14 +33,7 @@ class CaptionFit {
   struct RoomKeyHash {
     std::size_t operator()(const RoomKey& key) const;
   };
-  // Looks names up by view, so a lookup copies nothing.
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const {
-      return std::hash<std::string_view>{}(name);
-    }
-  };
-  using FitsByName = std::unordered_map<std::string, int, NameHash, std::equal_to<>>;
+  using FitsByName = std::unordered_map<std::string, int>;
 
   int Room(const QPushButton& button);
 
