@@ -1,6 +1,10 @@
 #include "audition/DrumSequence.h"
 
+#include <array>
+#include <cstdint>
+
 #include "midi/ShortMessage.h"
+#include "midi/TonePreload.h"
 
 namespace tonalyx {
 namespace {
@@ -15,19 +19,30 @@ constexpr int kBankSelectLsb = 32;
 constexpr int kReverbSend = 91;
 constexpr int kChorusSend = 93;
 constexpr int kDelaySend = 94;
+
+std::array<std::uint32_t, 8> DrumNoteMessages(const SharedState& state,
+                                              const ControllerValues& values) {
+  return {
+      ShortMessage(kControlRhythm, kModulation, values.modulation),
+      // The bank select pair goes to channel 1, not to the rhythm channel.
+      ShortMessage(kControlChannel1, kBankSelectMsb, 0),
+      ShortMessage(kControlChannel1, kBankSelectLsb, state.MapIndex),
+      ShortMessage(kProgramRhythm, state.DrumKit),
+      ShortMessage(kControlRhythm, kReverbSend, values.reverb),
+      // Delay before chorus.
+      ShortMessage(kControlRhythm, kDelaySend, values.delay),
+      ShortMessage(kControlRhythm, kChorusSend, values.chorus),
+      ShortMessage(kNoteOnRhythm, state.DrumNote, values.velocity),
+  };
+}
 }  // namespace
 
 void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port) {
-  port.SendShort(ShortMessage(kControlRhythm, kModulation, values.modulation));
-  // The bank select pair goes to channel 1, not to the rhythm channel.
-  port.SendShort(ShortMessage(kControlChannel1, kBankSelectMsb, 0));
-  port.SendShort(ShortMessage(kControlChannel1, kBankSelectLsb, state.MapIndex));
-  port.SendShort(ShortMessage(kProgramRhythm, state.DrumKit));
-  port.SendShort(ShortMessage(kControlRhythm, kReverbSend, values.reverb));
-  // Delay before chorus.
-  port.SendShort(ShortMessage(kControlRhythm, kDelaySend, values.delay));
-  port.SendShort(ShortMessage(kControlRhythm, kChorusSend, values.chorus));
-  port.SendShort(ShortMessage(kNoteOnRhythm, state.DrumNote, values.velocity));
+  for (const std::uint32_t message : DrumNoteMessages(state, values)) port.SendShort(message);
+}
+
+void PreloadDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port) {
+  PreloadPress(port, DrumNoteMessages(state, values));
 }
 
 void ReleaseDrumNote(int note, MidiPort& port) {

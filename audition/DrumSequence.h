@@ -12,6 +12,9 @@ namespace tonalyx {
 // then the note on with the controller velocity. The same eight messages go
 // out whatever the module type, and the kit is sent on every press.
 void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);
+// Lets the port's backend get the kit ready that PlayDrumNote would play with
+// this state; sends nothing.
+void PreloadDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);
 
 // Ends `note` with a note on of velocity 0 on channel 10.
 void ReleaseDrumNote(int note, MidiPort& port);

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "midi/ShortMessage.h"
+#include "midi/TonePreload.h"
 
 namespace tonalyx {
 namespace {
@@ -62,20 +63,32 @@ std::uint32_t ToneReleaseMessage(const SharedState& state) {
   return ShortMessage(kNoteOn, state.TestNote, 0);
 }
 
-void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values) {
+namespace {
+// Hands the start messages of the module type in state to `use`.
+template <typename Use>
+void WithToneStart(const SharedState& state, const ControllerValues& values, Use use) {
   switch (state.ModuleType) {
     case ModuleKind::kGs:
-      SendAll(port, GsToneMessages(state, values));
+      use(GsToneMessages(state, values));
       break;
     case ModuleKind::kXg:
-      SendAll(port, XgToneMessages(state, values));
+      use(XgToneMessages(state, values));
       break;
     case ModuleKind::kGm:
-      SendAll(port, GmToneMessages(state, values));
+      use(GmToneMessages(state, values));
       break;
     case ModuleKind::kGm2:  // not implemented: a press sends nothing
       break;
   }
+}
+}  // namespace
+
+void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values) {
+  WithToneStart(state, values, [&](const auto& messages) { SendAll(port, messages); });
+}
+
+void PreloadTone(MidiPort& port, const SharedState& state, const ControllerValues& values) {
+  WithToneStart(state, values, [&](const auto& messages) { PreloadPress(port, messages); });
 }
 
 void SendToneRelease(MidiPort& port, const SharedState& state) {

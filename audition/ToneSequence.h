@@ -30,5 +30,8 @@ std::uint32_t ToneReleaseMessage(const SharedState& state);
 // message; GM2 sends nothing.
 void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values);
 void SendToneRelease(MidiPort& port, const SharedState& state);
+// Lets the port's backend get the tone ready that SendToneStart would play
+// with this state; sends nothing.
+void PreloadTone(MidiPort& port, const SharedState& state, const ControllerValues& values);
 
 }  // namespace tonalyx

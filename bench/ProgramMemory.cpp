@@ -1,17 +1,19 @@
 // Resident memory of the whole program with the built-in synth in use:
 // the real windows (offscreen) over the real device list, the built-in synth
 // opened from the main window's saved settings, ten different tones played
-// from the program window. Needs an audio output for the synth; on a machine
-// without one, run it under a JACK server:
+// from the program window, then every program of bank 0 rested on. Needs an
+// audio output for the synth; on a machine without one, run it under a JACK
+// server:
 //
 //   jackd -d dummy &  build/bench/program_memory [soundfont]
 //
 // The optional argument names another soundfont (the settings file's
 // "synth"/"soundfont"). Prints the time to make the windows and open the
-// synth, and the resident memory at start, after the windows were made and
-// after the ten tones.
+// synth, and the resident memory at start, after the windows were made,
+// after the ten tones and after resting on the 128 tones.
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -89,6 +91,19 @@ int main(int argc, char** argv) {
   }
   QTest::qWait(500);
   Report("after ten tones");
+
+  // The pointer rests on every program button of bank 0 for 100 ms, as when
+  // looking for a sound: the synth reads each tone's samples ahead, and keeps
+  // only the last one's besides those of the tones played.
+  for (int n = 1; n <= 128; ++n) {
+    auto* button = ctx.forms.form2->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
+    const QPointF at(4, 4);
+    QEnterEvent enter(at, at, button->mapToGlobal(at));
+    QApplication::sendEvent(button, &enter);
+    QTest::qWait(100);
+  }
+  QTest::qWait(500);
+  Report("after resting on 128 tones");
   ctx.forms.form1->close();
   return 0;
 }

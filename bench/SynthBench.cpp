@@ -7,15 +7,20 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
+#include "audition/ToneSequence.h"
 #include "midi/MidiPort.h"
 #include "midi/ShortMessage.h"
 #include "midi/SynthBackend.h"
+#include "midi/TonePreload.h"
 
 namespace tonalyx {
 namespace {
@@ -58,6 +63,106 @@ void Render(SynthBackend& synth, double seconds) {
   std::vector<float> right(left.size());
   synth.Render(left, right);
 }
+
+double Percentile(std::vector<double> values, double fraction) {
+  std::sort(values.begin(), values.end());
+  const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
+  return values[index];
+}
+
+// The time each send of a GS tone press and its release takes on the
+// caller's thread, for a program not yet used and with the soundfont out of
+// the page cache, so the synth reads that tone's samples from the disk
+// meanwhile. Only the soundfont is evicted: dropping the whole page cache
+// would also make this program fault its own code back in.
+void BM_SendWhileLoading(benchmark::State& state) {
+  SynthBackend synth(Options(SynthBackend::Output::kOffline));
+  MidiPort port(synth);
+  if (!port.OpenPort(0) || !synth.WaitUntilLoaded()) {
+    state.SkipWithError("the default soundfont does not open");
+    return;
+  }
+  std::vector<double> sends;
+  SharedState tone;
+  for (auto _ : state) {
+    EvictSoundfont();
+    tone.CurrentProgram = (tone.CurrentProgram + 1) % 128;
+    const auto press = GsToneMessages(tone, ControllerValues{});
+    for (const std::uint32_t message : press) {
+      const auto start = Clock::now();
+      port.SendShort(message);
+      sends.push_back(SecondsSince(start) * 1e6);
+    }
+    const auto start = Clock::now();
+    port.SendShort(ToneReleaseMessage(tone));
+    sends.push_back(SecondsSince(start) * 1e6);
+    synth.WaitUntilLoaded();
+    Render(synth, 0.05);
+  }
+  state.counters["send_median_us"] = Percentile(sends, 0.5);
+  state.counters["send_p99_us"] = Percentile(sends, 0.99);
+  state.counters["send_max_us"] = Percentile(sends, 1.0);
+}
+BENCHMARK(BM_SendWhileLoading)->Iterations(40)->Unit(benchmark::kMillisecond);
+
+// Renders 64-frame blocks at a sound card's pace, as an audio driver's
+// thread does, while a string note sounds and the synth loads other tones:
+// state.range(0) 0 loads them through preloads, 1 through presses after a
+// release on the same channel. Reports how long the longest block took to
+// render against its 1.45 ms period, and how many blocks came late.
+void BM_RenderWhileLoading(benchmark::State& state) {
+  constexpr int kBlock = 64;
+  const auto period =
+      std::chrono::nanoseconds(1'000'000'000LL * kBlock / SynthBackend::kOfflineSampleRate);
+  for (auto _ : state) {
+    SynthBackend synth(Options(SynthBackend::Output::kOffline));
+    MidiPort port(synth);
+    if (!port.OpenPort(0) || !synth.WaitUntilLoaded()) {
+      state.SkipWithError("the default soundfont does not open");
+      return;
+    }
+    port.SendShort(ShortMessage(0xC0, 48));
+    port.SendShort(ShortMessage(0x91, 60, 100));  // channel 2 sounds throughout
+    port.SendShort(ShortMessage(0xC1, 48));
+    synth.WaitUntilLoaded();
+    std::atomic<bool> stop = false;
+    std::vector<double> blocks;
+    int late = 0;
+    std::thread audio([&] {
+      std::vector<float> left(kBlock), right(kBlock);
+      auto deadline = Clock::now() + period;
+      while (!stop) {
+        const auto start = Clock::now();
+        synth.RenderNow(left, right);
+        const auto end = Clock::now();
+        blocks.push_back(std::chrono::duration<double>(end - start).count() * 1e6);
+        if (end > deadline) ++late;
+        std::this_thread::sleep_until(deadline);
+        deadline += period;
+      }
+    });
+    SharedState tone;
+    for (int program = 1; program <= 20; ++program) {
+      EvictSoundfont();
+      tone.CurrentProgram = program * 6 % 128;
+      const auto press = GsToneMessages(tone, ControllerValues{});
+      if (state.range(0) == 0) {
+        PreloadPress(port, press);
+      } else {
+        for (const std::uint32_t message : press) port.SendShort(message);
+        port.SendShort(ToneReleaseMessage(tone));
+      }
+      synth.WaitUntilLoaded();
+    }
+    stop = true;
+    audio.join();
+    state.counters["block_median_us"] = Percentile(blocks, 0.5);
+    state.counters["block_max_us"] = Percentile(blocks, 1.0);
+    state.counters["blocks"] = static_cast<double>(blocks.size());
+    state.counters["late_blocks"] = late;
+  }
+}
+BENCHMARK(BM_RenderWhileLoading)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Ten different tones, each held for half a second, as the program button
 // window would play them.

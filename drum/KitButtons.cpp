@@ -1,5 +1,7 @@
 #include "drum/KitButtons.h"
 
+#include "audition/DrumSequence.h"
+#include "ui/PointerEnter.h"
 #include "ui/UiLook.h"
 
 namespace tonalyx {
@@ -26,6 +28,11 @@ std::vector<QPushButton*> CreateKitButtons(QWidget& window, std::span<const KitB
     const int kit = place.kit;
     QObject::connect(button, &QPushButton::clicked, &window,
                      [&ctx, kit] { SelectDrumKit(ctx, kit); });
+    WhenPointerEnters(*button, [&ctx, kit] {
+      SharedState chosen = ctx.state;
+      chosen.DrumKit = kit;
+      PreloadDrumNote(chosen, chosen.controllers, ctx.port);
+    });
     buttons.push_back(button);
   }
   return buttons;

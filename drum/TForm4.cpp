@@ -4,10 +4,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "audition/DrumSequence.h"
 #include "drum/DrumAudition.h"
 #include "drum/TForm13.h"
 #include "drum/TForm5.h"
 #include "ui/AuditionButton.h"
+#include "ui/PointerEnter.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -82,6 +84,11 @@ void TForm4::CreateNoteButtons(QWidget& client) {
                         kButtonWidth, kButtonHeight);
     connect(button, &AuditionButton::Down, this, &TForm4::NoteMouseDown);
     connect(button, &AuditionButton::Up, this, &TForm4::NoteMouseUp);
+    WhenPointerEnters(*button, [this, note] {
+      SharedState pressed = ctx_.state;
+      pressed.DrumNote = note;
+      PreloadDrumNote(pressed, pressed.controllers, ctx_.port);
+    });
     buttons_[static_cast<std::size_t>(note)] = button;
   }
 }

@@ -52,4 +52,8 @@ void CombinedBackend::SendSysEx(std::span<const std::uint8_t> bytes) {
   if (open_ != nullptr) open_->SendSysEx(bytes);
 }
 
+void CombinedBackend::Preload(std::span<const std::uint32_t> press) {
+  if (auto* preloading = dynamic_cast<TonePreloading*>(open_)) preloading->Preload(press);
+}
+
 }  // namespace tonalyx

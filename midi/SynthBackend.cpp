@@ -15,6 +15,11 @@
 #include <jack/jack.h>
 #endif
 
+#if defined(__linux__)
+#include <pthread.h>
+#include <sched.h>
+#endif
+
 namespace tonalyx {
 namespace {
 
@@ -73,6 +78,20 @@ bool LooksLikeCompleteSoundfont(const std::filesystem::path& path) {
          std::string_view(header.data() + 8, 4) == "sfbk" && riff_size + 8 <= size;
 }
 
+// Twice the channels a MIDI message can address: the spare channels of the
+// preloads lie beyond them, where nothing ever plays them.
+constexpr int kChannels = 32;
+constexpr int kRhythmChannel = 9;
+// FluidSynth's bank of the drum kits.
+constexpr int kDrumBank = 128;
+
+// A preloaded tone packed into one queue item: the channel the press plays
+// on, its bank (Bank Select MSB) or kCurrentBank, and its program.
+constexpr int kCurrentBank = 0xFF;
+std::uint32_t PackTone(int channel, int bank, int program) {
+  return static_cast<std::uint32_t>(channel | bank << 8 | program << 16);
+}
+
 }  // namespace
 
 SynthBackend::SynthBackend(Options options) : options_(std::move(options)) {
@@ -105,6 +124,7 @@ bool SynthBackend::Open(int id) {
   // device ID 0 it ignores both.
   fluid_settings_setint(settings_, "synth.device-id", 16);
   fluid_settings_setstr(settings_, "synth.midi-bank-select", "gs");
+  fluid_settings_setint(settings_, "synth.midi-channels", kChannels);
   if (options_.output == Output::kOffline) {
     fluid_settings_setnum(settings_, "synth.sample-rate", kOfflineSampleRate);
   }
@@ -117,13 +137,9 @@ bool SynthBackend::Open(int id) {
     return false;
   }
 
-  {
-    std::lock_guard lock(mutex_);
-    loading_ = true;
-    loaded_ = false;
-    pending_.clear();
-  }
-  loader_ = std::thread(&SynthBackend::Load, this, soundfont.string());
+  // The soundfont load is the thread's first piece of work.
+  queue_.Restart(1);
+  thread_ = std::thread(&SynthBackend::Run, this, soundfont.string());
   return true;
 }
 
@@ -141,32 +157,53 @@ bool SynthBackend::StartAudio() {
   return false;
 }
 
-void SynthBackend::Load(std::string soundfont) {
-  // The synth holds its own lock for the whole load, so nothing else may call
-  // into it meanwhile: the senders queue instead.
-  const bool ok = fluid_synth_sfload(synth_, soundfont.c_str(), 1) != FLUID_FAILED;
-  std::lock_guard lock(mutex_);
-  for (const Pending& pending : pending_) {
-    if (pending.sysex.empty()) {
-      Dispatch(pending.message);
-    } else {
-      DispatchSysEx(pending.sysex);
+void SynthBackend::Run(std::string soundfont) {
+#if defined(__linux__)
+  // Woken by a send, this thread must not take the sender's processor from
+  // it: the window thread goes on at once and the messages wait their turn.
+  const sched_param no_priority{};
+  pthread_setschedparam(pthread_self(), SCHED_BATCH, &no_priority);
+#endif
+  loaded_ = fluid_synth_sfload(synth_, soundfont.c_str(), 1) != FLUID_FAILED;
+  queue_.Finished(1);
+  std::vector<SynthBackendQueue::Item> batch;
+  while (queue_.Take(batch)) {
+    // Without a soundfont there is nothing to play; the sends still count
+    // as handled, so nobody waits for them.
+    if (loaded_) {
+      for (const SynthBackendQueue::Item& item : batch) Play(item);
     }
+    queue_.Finished(batch.back().number);
   }
-  pending_.clear();
-  pending_.shrink_to_fit();
-  loaded_ = ok;
-  loading_ = false;
+}
+
+void SynthBackend::Play(const SynthBackendQueue::Item& item) {
+  switch (item.kind) {
+    case SynthBackendQueue::Item::Kind::kShort:
+      Dispatch(item.message);
+      break;
+    case SynthBackendQueue::Item::Kind::kSysEx:
+      DispatchSysEx(item.sysex);
+      break;
+    case SynthBackendQueue::Item::Kind::kPreload:
+      if (!queue_.PreloadSuperseded(item.number, item.lane)) SelectOnSpareChannel(item.message);
+      break;
+  }
 }
 
 bool SynthBackend::WaitUntilLoaded() {
-  if (loader_.joinable()) loader_.join();
-  std::lock_guard lock(mutex_);
-  return synth_ != nullptr && loaded_;
+  if (synth_ == nullptr) return false;
+  queue_.WaitUntilDone();
+  return loaded_;
 }
 
 void SynthBackend::Close() {
-  if (loader_.joinable()) loader_.join();
+  // What was sent before the close is played first; waiting preloads are
+  // dropped.
+  if (thread_.joinable()) {
+    queue_.Stop();
+    thread_.join();
+  }
   // The driver pulls from the synth on its own thread: stop it first.
   if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
   if (synth_ != nullptr) delete_fluid_synth(synth_);
@@ -174,34 +211,52 @@ void SynthBackend::Close() {
   driver_ = nullptr;
   synth_ = nullptr;
   settings_ = nullptr;
-  std::lock_guard lock(mutex_);
-  loading_ = false;
   loaded_ = false;
-  pending_.clear();
 }
 
 void SynthBackend::SendShort(std::uint32_t message) {
-  if (synth_ == nullptr) return;
-  {
-    std::lock_guard lock(mutex_);
-    if (loading_) {
-      pending_.push_back({message, {}});
-      return;
-    }
-  }
-  Dispatch(message);
+  if (synth_ != nullptr) queue_.PushShort(message);
 }
 
 void SynthBackend::SendSysEx(std::span<const std::uint8_t> bytes) {
+  if (synth_ != nullptr) queue_.PushSysEx(bytes);
+}
+
+void SynthBackend::Preload(std::span<const std::uint32_t> press) {
   if (synth_ == nullptr) return;
-  {
-    std::lock_guard lock(mutex_);
-    if (loading_) {
-      pending_.push_back({0, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
-      return;
+  // The bank a press selects before its program change, per channel.
+  std::array<int, 16> banks;
+  banks.fill(kCurrentBank);
+  for (const std::uint32_t message : press) {
+    const int status = static_cast<int>(message & 0xFF);
+    const int channel = status & 0x0F;
+    const int data1 = static_cast<int>((message >> 8) & 0x7F);
+    const int data2 = static_cast<int>((message >> 16) & 0x7F);
+    if ((status & 0xF0) == 0xB0 && data1 == 0) banks[channel] = data2;
+    if ((status & 0xF0) == 0xC0) {
+      queue_.PushPreload(PackTone(channel, banks[channel], data1), channel == kRhythmChannel);
     }
   }
-  DispatchSysEx(bytes);
+}
+
+void SynthBackend::SelectOnSpareChannel(std::uint32_t tone) {
+  const int channel = static_cast<int>(tone & 0xFF);
+  const int bank = static_cast<int>((tone >> 8) & 0xFF);
+  const int program = static_cast<int>((tone >> 16) & 0xFF);
+  if (channel == kRhythmChannel) {
+    // A reset makes every channel but 10 a melodic one in bank 0 again, so
+    // the spare drum channel is made a drum channel each time.
+    fluid_synth_set_channel_type(synth_, kSpareDrumChannel, CHANNEL_TYPE_DRUM);
+    fluid_synth_bank_select(synth_, kSpareDrumChannel, kDrumBank);
+    fluid_synth_program_change(synth_, kSpareDrumChannel, program);
+    return;
+  }
+  int font = 0, current_bank = 0, current_program = 0;
+  if (bank == kCurrentBank) {
+    fluid_synth_get_program(synth_, channel, &font, &current_bank, &current_program);
+  }
+  fluid_synth_bank_select(synth_, kSpareToneChannel, bank == kCurrentBank ? current_bank : bank);
+  fluid_synth_program_change(synth_, kSpareToneChannel, program);
 }
 
 void SynthBackend::Dispatch(std::uint32_t message) {
@@ -247,6 +302,12 @@ void SynthBackend::DispatchSysEx(std::span<const std::uint8_t> bytes) {
 
 void SynthBackend::Render(std::span<float> left, std::span<float> right) {
   WaitUntilLoaded();
+  RenderNow(left, right);
+}
+
+void SynthBackend::RenderNow(std::span<float> left, std::span<float> right) {
+  // FluidSynth renders without taking the lock its message calls hold, so a
+  // program change reading samples does not hold up the sound.
   if (synth_ == nullptr || driver_ != nullptr || left.size() != right.size()) return;
   fluid_synth_write_float(synth_, static_cast<int>(left.size()), left.data(), 0, 1, right.data(), 0,
                           1);

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "audition/DrumSequence.h"
+#include "audition/ToneSequence.h"
 #include "search/ResultList.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
@@ -18,6 +20,22 @@ namespace {
 // The name of a module type without names to search.
 QString TypeName(ModuleKind type) {
   return type == ModuleKind::kGm ? QStringLiteral("GM") : QStringLiteral("GM2");
+}
+
+// Gets the sound of a row ready, as its press would play it now.
+void PreloadResult(AppContext& ctx, const FinderResults& results, int row) {
+  SharedState pressed = ctx.state;
+  if (results.Scope().drums) {
+    const DrumHit& hit = results.Drum(row);
+    pressed.DrumKit = hit.kit;
+    pressed.DrumNote = hit.note;
+    PreloadDrumNote(pressed, pressed.controllers, ctx.port);
+  } else {
+    const ToneHit& hit = results.Tone(row);
+    pressed.CurrentProgram = hit.program;
+    pressed.CurrentBank = hit.bank;
+    PreloadTone(ctx.port, pressed, pressed.controllers);
+  }
 }
 }  // namespace
 
@@ -42,6 +60,11 @@ FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions
   results_ = new FinderResults(this);
   list_ = new ResultList([this](int row) { return PressRow(row); }, [this] { ReleaseRow(); }, this);
   list_->setObjectName(QStringLiteral("ResultList"));
+  list_->WhenPointerEntersRow([this](int row) {
+    if (results_->Scope() == SearchScope::Current(ctx_.state, SearchingDrums())) {
+      PreloadResult(ctx_, *results_, row);
+    }
+  });
   list_->setModel(results_);
   list_->header()->setStretchLastSection(true);
 

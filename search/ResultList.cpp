@@ -33,4 +33,22 @@ void ResultList::mouseReleaseEvent(QMouseEvent* event) {
   hold_.MouseUp();
 }
 
+void ResultList::WhenPointerEntersRow(std::function<void(int row)> entered) {
+  row_entered_ = std::move(entered);
+  viewport()->setMouseTracking(true);
+}
+
+void ResultList::mouseMoveEvent(QMouseEvent* event) {
+  QTreeView::mouseMoveEvent(event);
+  const int row = indexAt(event->position().toPoint()).row();
+  if (row == pointer_row_) return;
+  pointer_row_ = row;
+  if (row >= 0 && row_entered_) row_entered_(row);
+}
+
+void ResultList::leaveEvent(QEvent* event) {
+  pointer_row_ = -1;
+  QTreeView::leaveEvent(event);
+}
+
 }  // namespace tonalyx

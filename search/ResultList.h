@@ -19,15 +19,21 @@ class ResultList : public QTreeView {
   ResultList(std::function<bool(int row)> press, std::function<void()> release, QWidget* parent);
   // Ends every note the rows still hold.
   void EndHeld() { hold_.EndAll(); }
+  // Runs `entered` with the row each time the pointer moves onto a row.
+  void WhenPointerEntersRow(std::function<void(int row)> entered);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   // The second press of a double click plays again, as on a button.
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   std::function<bool(int row)> press_;
+  std::function<void(int row)> row_entered_;
+  int pointer_row_ = -1;  // the row under the pointer, -1 for none
   AuditionHold hold_;
 };
 

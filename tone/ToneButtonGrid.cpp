@@ -2,8 +2,10 @@
 
 #include <QString>
 
+#include "audition/ToneSequence.h"
 #include "tone/ToneAudition.h"
 #include "ui/AuditionButton.h"
+#include "ui/PointerEnter.h"
 
 namespace tonalyx {
 
@@ -23,6 +25,11 @@ std::array<AuditionButton*, 128> CreateToneButtonGrid(QWidget& parent, int top, 
       PlayTone(ctx);
     });
     QObject::connect(button, &AuditionButton::Up, button, [&ctx](int) { ReleaseTone(ctx); });
+    WhenPointerEnters(*button, [&ctx, stored_number, k] {
+      SharedState pressed = ctx.state;
+      pressed.*stored_number = k;
+      PreloadTone(ctx.port, pressed, pressed.controllers);
+    });
     buttons[static_cast<std::size_t>(k)] = button;
   }
   return buttons;

@@ -1,20 +1,25 @@
 #include "ui/UiLook.h"
 
-#include <QFontMetrics>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QWidget>
+
+#include "ui/CaptionFit.h"
 
 namespace tonalyx {
 namespace {
 
-// The width the button's style leaves for its caption.
-int CaptionRoom(const QPushButton& button) {
-  QStyleOptionButton option;
-  option.initFrom(&button);
-  option.text = button.text();
-  return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+// The fits of every caption the windows have shown, shared by all windows of
+// the user-interface thread.
+CaptionFit& Fits() {
+  static CaptionFit fits;
+  return fits;
+}
+
+// True when the button already shows `name` as CaptionText would write it.
+bool ShowsCaption(const QPushButton& button, std::string_view name) {
+  const QLatin1StringView view(name.data(), static_cast<qsizetype>(name.size()));
+  if (name.find('&') == std::string_view::npos) return button.text() == view;
+  return button.text() == CaptionText(name);
 }
 }  // namespace
 
@@ -44,16 +49,14 @@ QString CaptionText(std::string_view name) {
 }
 
 void SetCaption(QPushButton& button, std::string_view name, int design_pixels) {
-  button.setText(CaptionText(name));
-  const QString shown = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-  const int room = CaptionRoom(button);
-  QFont font = DesignFont(design_pixels);
-  int pixels = design_pixels;
-  while (pixels > kSmallestCaptionPixels && QFontMetrics(font).horizontalAdvance(shown) > room) {
-    font.setPixelSize(--pixels);
-  }
+  if (!ShowsCaption(button, name)) button.setText(CaptionText(name));
+  const int pixels = Fits().Pixels(button, name, design_pixels, kSmallestCaptionPixels);
   // At the window's own size the button inherits the window's font again.
-  button.setFont(pixels == kDesignPixels ? QFont() : font);
+  if (pixels == kDesignPixels) {
+    if (button.testAttribute(Qt::WA_SetFont)) button.setFont(QFont());
+  } else if (!button.testAttribute(Qt::WA_SetFont) || button.font().pixelSize() != pixels) {
+    button.setFont(DesignFont(pixels));
+  }
 }
 
 }  // namespace tonalyx

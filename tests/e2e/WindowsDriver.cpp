@@ -4,7 +4,8 @@
 //   tonalyx_e2e_windows <device name> [finder]
 //
 // Tone button, program button 17 held and released, drum button, drum note
-// button 37 held and released with the right mouse button, main window closed.
+// button 37 held and released with the right mouse button, main window closed;
+// the pointer passes over the neighbouring buttons before each press.
 // With "finder" the tone and the drum sound are found by name instead: the
 // finder opened from the program window's menu, "slowstr" typed and its first
 // row held; then from the drum note window's menu, "808 kick 1" typed and the
@@ -40,7 +41,13 @@ QPushButton* Button(QWidget* window, int n) {
   return window->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n));
 }
 
-void Hold(QWidget* button, Qt::MouseButton mouse) {
+// The pointer passes over the buttons beside button n and comes to rest on it
+// before the press, as a user's does; only the press may send anything.
+void Hold(QWidget* window, int n, Qt::MouseButton mouse) {
+  QTest::mouseMove(Button(window, n - 1));
+  QTest::mouseMove(Button(window, n + 1));
+  QWidget* button = Button(window, n);
+  QTest::mouseMove(button);
   QTest::mousePress(button, mouse);
   QTest::mouseRelease(button, mouse);
 }
@@ -63,6 +70,7 @@ bool HoldFoundRow(AppContext& ctx, QWidget* from, const char* item, const char* 
     const QModelIndex index = results->index(row, 0);
     list->scrollTo(index);
     const QPoint at = list->visualRect(index).center();
+    QTest::mouseMove(list->viewport(), at);
     QTest::mousePress(list->viewport(), mouse, {}, at);
     QTest::mouseRelease(list->viewport(), mouse, {}, at);
     return true;
@@ -99,13 +107,13 @@ int Run(int argc, char** argv) {
 
   Button(ctx.forms.form1, 1)->click();
   if (!finder) {
-    Hold(Button(ctx.forms.form2, 17), Qt::LeftButton);
+    Hold(ctx.forms.form2, 17, Qt::LeftButton);
   } else if (!HoldFoundRow(ctx, ctx.forms.form2, "N4", "slowstr", 49, 0, Qt::LeftButton)) {
     return 5;
   }
   Button(ctx.forms.form1, 2)->click();
   if (!finder) {
-    Hold(Button(ctx.forms.form4, 37), Qt::RightButton);
+    Hold(ctx.forms.form4, 37, Qt::RightButton);
   } else if (!HoldFoundRow(ctx, ctx.forms.form4, "N3", "808 kick 1", 25, 36, Qt::RightButton)) {
     return 5;
   }

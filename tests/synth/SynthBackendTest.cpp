@@ -6,12 +6,14 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <vector>
 
 #include "midi/MidiPort.h"
 #include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
 #include "midi/SynthBackend.h"
+#include "midi/TonePreload.h"
 #include "settings/SettingsFile.h"
 #include "settings/SoundfontSetting.h"
 
@@ -217,6 +219,97 @@ TEST_F(SynthBackendTest, MessagesSentWhileTheSoundfontLoadsArePlayedInOrder) {
   EXPECT_EQ(synth.Controller(0, 10), 0);
   EXPECT_EQ(synth.Program(0), 24);
   EXPECT_GT(RenderPeak(synth, 0.3), kAudible);
+}
+
+// A press's preload selects its tone, or its kit, on the spare channels that
+// no message can reach: nothing sounds and the channels a press plays on keep
+// their programs. After a reset the kit's spare channel is a drum channel
+// still.
+TEST_F(SynthBackendTest, APreloadSelectsThePressedToneOnASpareChannelAndSoundsNothing) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+  const std::uint32_t tone[] = {ShortMessage(0xB0, 0, 8), ShortMessage(0xB0, 32, 4),
+                                ShortMessage(0xC0, 48), ShortMessage(0x90, 60, 100)};
+  port.SendModuleReset(ModuleKind::kGs);
+  PreloadPress(port, tone);
+  // The drum press selects its bank on channel 1 and the kit on channel 10.
+  const std::uint32_t kit[] = {ShortMessage(0xB0, 0, 0), ShortMessage(0xB0, 32, 4),
+                               ShortMessage(0xC9, 16), ShortMessage(0x99, 38, 100)};
+  PreloadPress(port, kit);
+
+  EXPECT_LT(RenderPeak(synth, 0.3), kSilent);
+  EXPECT_EQ(synth.Program(SynthBackend::kSpareToneChannel), 48);
+  EXPECT_EQ(synth.Bank(SynthBackend::kSpareToneChannel), 8);
+  EXPECT_EQ(synth.Program(SynthBackend::kSpareDrumChannel), 16);
+  EXPECT_EQ(synth.Bank(SynthBackend::kSpareDrumChannel), 128);
+  EXPECT_EQ(synth.Program(0), 0);
+  EXPECT_EQ(synth.Program(9), 0);
+
+  // The preloaded tone then plays as usual.
+  for (const std::uint32_t message : tone) port.SendShort(message);
+  EXPECT_GT(RenderPeak(synth, 0.3), kAudible);
+}
+
+// Renders `blocks` blocks of 64 frames, left then right, one after the other.
+std::vector<float> RenderBlocks(SynthBackend& synth, int blocks, bool at_once) {
+  std::vector<float> sound;
+  std::vector<float> left(64), right(64);
+  for (int block = 0; block < blocks; ++block) {
+    if (at_once) {
+      synth.RenderNow(left, right);
+    } else {
+      synth.Render(left, right);
+    }
+    sound.insert(sound.end(), left.begin(), left.end());
+    sound.insert(sound.end(), right.begin(), right.end());
+  }
+  return sound;
+}
+
+// While a string note sounds, loading other tones leaves its sound sample for
+// sample as it is: rendered after each load, or rendered by another thread
+// during the loads as the audio driver does, no block is dropped, repeated or
+// changed.
+TEST_F(SynthBackendTest, LoadingOtherTonesLeavesTheSoundingNoteSampleForSample) {
+  constexpr int kBlocks = 2000;  // about three seconds
+  const auto start_note = [](MidiPort& port) {
+    port.SendShort(ShortMessage(0xC0, 48));
+    port.SendShort(ShortMessage(0x90, 60, 100));
+  };
+  const auto preload = [](MidiPort& port, int program) {
+    const std::uint32_t tone[] = {ShortMessage(0xB0, 0, 0), ShortMessage(0xC0, program)};
+    PreloadPress(port, tone);
+  };
+
+  SynthBackend alone(Offline());
+  MidiPort alone_port(alone);
+  ASSERT_TRUE(alone_port.OpenPort(0));
+  start_note(alone_port);
+  const std::vector<float> expected = RenderBlocks(alone, kBlocks, false);
+  ASSERT_GT(*std::max_element(expected.begin(), expected.end()), kAudible);
+
+  SynthBackend stepwise(Offline());
+  MidiPort stepwise_port(stepwise);
+  ASSERT_TRUE(stepwise_port.OpenPort(0));
+  start_note(stepwise_port);
+  std::vector<float> sound;
+  for (int part = 0; part < 20; ++part) {
+    preload(stepwise_port, part * 6 + 1);
+    const std::vector<float> blocks = RenderBlocks(stepwise, kBlocks / 20, false);
+    sound.insert(sound.end(), blocks.begin(), blocks.end());
+  }
+  EXPECT_TRUE(sound == expected);
+
+  SynthBackend concurrent(Offline());
+  MidiPort concurrent_port(concurrent);
+  ASSERT_TRUE(concurrent_port.OpenPort(0));
+  start_note(concurrent_port);
+  ASSERT_TRUE(concurrent.WaitUntilLoaded());
+  std::thread audio([&] { sound = RenderBlocks(concurrent, kBlocks, true); });
+  for (int program = 1; program < 128; program += 3) preload(concurrent_port, program);
+  audio.join();
+  EXPECT_TRUE(sound == expected);
 }
 
 TEST_F(SynthBackendTest, ClosingOrDestroyingWhileLoadingIsCleanAndReopensFresh) {

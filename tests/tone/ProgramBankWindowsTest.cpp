@@ -2,15 +2,18 @@
 // send, how their captions follow the module type, and their menu.
 
 #include <QAction>
+#include <QEnterEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
 #include <vector>
 
+#include "app/FormSet.h"
 #include "app/TForm1.h"
 #include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
+#include "midi/TonePreload.h"
 #include "settings/SettingsFile.h"
 #include "support/WindowTestWorld.h"
 #include "tone/TForm12.h"
@@ -45,6 +48,14 @@ Messages GmSequence(int program) {
           ShortMessage(0x90, 60, 100)};
 }
 const std::uint32_t kRelease = ShortMessage(0x90, 60, 0);
+
+// A recording backend that also records what it is asked to get ready.
+struct PreloadRecorder : RecordingBackend, TonePreloading {
+  void Preload(std::span<const std::uint32_t> press) override {
+    preloads.emplace_back(press.begin(), press.end());
+  }
+  std::vector<Messages> preloads;
+};
 
 Messages Append(Messages messages, std::uint32_t last) {
   messages.push_back(last);
@@ -130,6 +141,42 @@ class ProgramBankWindowsTest : public QObject {
       ChooseType(3);
       QCOMPARE(Press(BankButton(5), mouse), Messages{kRelease});
     }
+  }
+
+  // The pointer entering a button asks a backend that preloads for exactly
+  // what the press then sends, in the type in force, and sends nothing itself;
+  // the state stays as it was until the press.
+  void enteringAButtonPreloadsWhatItsPressSends() {
+    PreloadRecorder recorder;
+    QTemporaryDir dir;
+    AppContext ctx(recorder, (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString());
+    ctx.sleep_ms = [](int) {};
+    ctx.show_message = [](const std::string&) {};
+    FormSet forms(ctx);
+    QVERIFY(ctx.port.IsOpen() || ctx.port.OpenPort(0));
+    const auto enter_then_press = [&](QWidget* window, int n) {
+      QPushButton* button = WindowTestWorld::Button(window, n);
+      recorder.preloads.clear();
+      recorder.Clear();
+      QEnterEvent event(QPointF(4, 4), QPointF(4, 4), button->mapToGlobal(QPointF(4, 4)));
+      QApplication::sendEvent(button, &event);
+      QVERIFY(recorder.Events().empty());
+      QCOMPARE(ctx.state.CurrentProgram, 0);
+      QCOMPARE(ctx.state.CurrentBank, 0);
+      QTest::mousePress(button, Qt::LeftButton);
+      QTest::mouseRelease(button, Qt::LeftButton);
+      Messages sent = recorder.ShortMessages();
+      sent.pop_back();  // the release
+      QCOMPARE(recorder.preloads, std::vector<Messages>{sent});
+      ctx.state.CurrentProgram = 0;
+      ctx.state.CurrentBank = 0;
+    };
+    enter_then_press(ctx.forms.form2, 17);
+    enter_then_press(ctx.forms.form6, 9);
+    ctx.state.ModuleType = ModuleKind::kXg;
+    enter_then_press(ctx.forms.form2, 3);
+    ctx.state.ModuleType = ModuleKind::kGm;
+    enter_then_press(ctx.forms.form6, 3);
   }
 
   void keyboardActivationPlaysNothing() {

@@ -76,6 +76,15 @@ class UiLookTest : public QObject {
 
     SetCaption(button, "Piano 1");
     QCOMPARE(button.font().pixelSize(), 12);
+
+    // Fits are remembered per room: the same name on a narrower button is
+    // fitted to that button, and the wide one keeps its own fit.
+    button.resize(30, 17);
+    SetCaption(button, "Piano 1");
+    QVERIFY(button.font().pixelSize() < 12);
+    button.resize(177, 17);
+    SetCaption(button, "Piano 1");
+    QCOMPARE(button.font().pixelSize(), 12);
   }
 };
 
