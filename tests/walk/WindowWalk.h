@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -38,6 +39,10 @@ struct WalkStep {
     kSearch,        // the finder's search field gets word `index` of a fixed list
     kSearchDrums,   // the finder searches tones (`index` 0) or drum sounds (1)
     kCloseMain,     // the main window's close box: the program ends
+    // The MIDI keyboard on the input:
+    kKeyDown,     // key `index` goes down on MIDI channel `value`
+    kKeyUp,       // key `index` comes up
+    kKeyProgram,  // the keyboard sends program change `index`
   };
   Kind kind;
   int window = 0;
@@ -67,8 +72,8 @@ struct WalkFailure {
 // one step at a time. A step that does not fit the windows' state (a press on
 // a hidden window, a release of a button that is not down) does nothing, so
 // any sublist of a walk's steps can be replayed. After every step the rule is
-// checked: no note may sound while no mouse button is down, and the port may
-// never close while a note sounds.
+// checked: no note may sound while no mouse button and no key of the MIDI
+// keyboard is down, and the port may never close while a note sounds.
 class WindowWalk : public QObject {
  public:
   WindowWalk();
@@ -103,6 +108,10 @@ class WindowWalk : public QObject {
   QWidget* PressTarget(const WalkStep& step, QPoint& point) const;
   void Release(Qt::MouseButton button);
   WalkStep PickOther(std::mt19937_64& random) const;
+  WalkStep PickKeyboard(std::mt19937_64& random) const;
+  // Plays the keyboard step into the input and waits until it has gone
+  // through.
+  void PlayKeyboard(const WalkStep& step);
 
   WindowTestWorld world_;
   NoteLedger ledger_;
@@ -118,6 +127,8 @@ class WindowWalk : public QObject {
   // wherever the pointer is, and the control may never hear of it.
   bool grabber_deactivated_ = false;
   std::set<Qt::MouseButton> down_;
+  // The keys down on the MIDI keyboard, with their channels.
+  std::map<int, int> keys_down_;
   bool ended_ = false;
 };
 
