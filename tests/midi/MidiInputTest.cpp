@@ -58,17 +58,6 @@ class ThruRouterTest : public ::testing::Test {
   ThruRouter router_;
 };
 
-TEST_F(ThruRouterTest, SendsEveryChannelMessageToTheAuditionedChannel) {
-  for (const std::uint32_t message :
-       {ShortMessage(0x93, 60, 100), ShortMessage(0xA3, 60, 20), ShortMessage(0xD3, 30),
-        ShortMessage(0xE3, 0x12, 0x34), ShortMessage(0xB3, 7, 90), ShortMessage(0x83, 60, 64)})
-    EXPECT_FALSE(router_.Route(message, 9, port_));
-  EXPECT_EQ(Sent(),
-            (std::vector<std::uint32_t>{ShortMessage(0x99, 60, 100), ShortMessage(0xA9, 60, 20),
-                                        ShortMessage(0xD9, 30), ShortMessage(0xE9, 0x12, 0x34),
-                                        ShortMessage(0xB9, 7, 90), ShortMessage(0x89, 60, 64)}));
-}
-
 TEST_F(ThruRouterTest, EndsNotesAndPedalWhereTheyStartedAfterTheChannelChanged) {
   router_.Route(ShortMessage(0x90, 60, 100), 0, port_);
   router_.Route(ShortMessage(0xB0, 64, 127), 0, port_);
