@@ -2,23 +2,24 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
+#include "app/KeyboardInput.h"
+#include "app/MainWindowTexts.h"
 #include "midi/ShortMessage.h"
 #include "modules/ModuleTypeActions.h"
 #include "settings/SettingsFile.h"
 #include "ui/AuditionHold.h"
+#include "ui/PopupComboBox.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
 namespace tonalyx {
 namespace {
-const char* const kCannotOpen = "ＭＩＤＩデバイスが開けません";
-
 void ShowIfHidden(QWidget* window) {
   if (window != nullptr && !window->isVisible()) window->show();
 }
@@ -41,6 +42,10 @@ void TForm1::BuildControls() {
   N2->setObjectName(QStringLiteral("N2"));
   N3 = N1->addAction(QStringLiteral("音源マップの設定"));
   N3->setObjectName(QStringLiteral("N3"));
+  input_menu_ = N1->addMenu(QString::fromUtf8(kInputMenuTitle));
+  input_menu_->setObjectName(QStringLiteral("MidiInputMenu"));
+  input_ = new KeyboardInput(ctx_, *input_menu_);
+  input_->setParent(this);
   setMenuBar(menu_bar);
   connect(N2, &QAction::triggered, this, [this] { N2Click(); });
   connect(N3, &QAction::triggered, this, [this] { N3Click(); });
@@ -59,9 +64,11 @@ void TForm1::BuildControls() {
   Button2->setGeometry(112, 0, 97, 33);
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
-  ComboBox1 = new QComboBox(client);
+  ComboBox1 = new PopupComboBox(client);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   ComboBox1->setEditable(false);
+  // Devices come and go while the program runs: list them afresh each time.
+  ComboBox1->SetBeforePopup([this] { RelistDevices(); });
   ComboBox1->setGeometry(8, 40, 201, 20);
   // Only the user's pick is a device change, not a selection made in code.
   connect(ComboBox1, &QComboBox::activated, this,
@@ -84,15 +91,21 @@ void TForm1::FormCreate() {
   ctx_.state.TestNote = 60;
 
   std::string saved_name;
+  std::string saved_input;
   {
     const SettingsFile settings = SettingsFile::Open(ctx_.settings_path);
     ReadGeometry(*this, settings, WindowSection(1));
     selected_device_ = settings.ReadInteger("Dev", "Dev_num", 0);
     saved_name = settings.ReadString("Dev", "drum", "none");
+    saved_input = settings.ReadString("dev", "midi_in", "");
   }
+  OpenSavedDevice(saved_name);
+  input_->Start(saved_input);
+}
 
+void TForm1::OpenSavedDevice(const std::string& saved_name) {
   ComboBox1->clear();
-  devices_ = ListOutputDevices(ctx_.port.Backend());
+  devices_ = ListOutputDevices(ctx_.port);
   for (const std::string& name : devices_.names) ComboBox1->addItem(QString::fromStdString(name));
 
   const int position = StartPosition(devices_, selected_device_, saved_name);
@@ -109,7 +122,7 @@ void TForm1::FormCreate() {
   // the stored settings never name a device that is not in use.
   ComboBox1->setCurrentIndex(result.position);
   selected_device_ = devices_.DeviceTable[static_cast<std::size_t>(result.position)];
-  if (!result.opened) ShowMessage(kCannotOpen);
+  if (!result.opened) ShowMessage(kCannotOpenDevice);
 }
 
 void TForm1::Button1Click() {
@@ -128,19 +141,40 @@ void TForm1::Button2Click() {
   ctx_.events.RefreshCaptions(Events::Caption::kDrum);
 }
 
+void TForm1::RelistDevices() {
+  const int position = ComboBox1->currentIndex();
+  const std::string current = position >= 0 && position < devices_.Size()
+                                  ? devices_.names[static_cast<std::size_t>(position)]
+                                  : std::string();
+  devices_ = ListOutputDevices(ctx_.port);
+  ComboBox1->clear();
+  for (const std::string& name : devices_.names) ComboBox1->addItem(QString::fromStdString(name));
+  const auto found = std::find(devices_.names.begin(), devices_.names.end(), current);
+  if (position < 0 || found == devices_.names.end()) {
+    ComboBox1->setCurrentIndex(-1);  // the device in use has gone
+    return;
+  }
+  const auto at = static_cast<std::size_t>(found - devices_.names.begin());
+  ComboBox1->setCurrentIndex(static_cast<int>(at));
+  selected_device_ = devices_.DeviceTable[at];
+}
+
 void TForm1::ComboBox1Change(int position) {
   if (position < 0 || position >= devices_.Size()) return;
   // A note still held would ring on in the device being closed, and its
-  // mouse-up would go to the next one: end it now.
+  // mouse-up would go to the next one: end it now. The MIDI input's notes
+  // too, and it sends nothing until the new device is open.
   AuditionHold::EndAllHeld();
+  ctx_.thru.Pause();
   ctx_.port.SendShort(AllSoundOffDrums);
   ctx_.port.ClosePort();
   selected_device_ = devices_.DeviceTable[static_cast<std::size_t>(position)];
-  if (!OpenWithRetries(ctx_.port, selected_device_, ctx_.sleep_ms)) ShowMessage(kCannotOpen);
+  if (!OpenWithRetries(ctx_.port, selected_device_, ctx_.sleep_ms)) ShowMessage(kCannotOpenDevice);
   ctx_.port.ResetPort();
   StartModuleReset(ctx_);
   // Every module type refreshes here, GM2 included.
   ctx_.events.RefreshCaptions(Events::Caption::kDrum | Events::Caption::kProgram);
+  ctx_.thru.Resume();
   Wait(kDeviceChangeSettleWaitMs);
 }
 
@@ -161,9 +195,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-  // A note still held by an audition button would ring on after the port is
-  // closed: end it while the port is open.
+  // A note still held by an audition button or the MIDI input would ring on
+  // after the port is closed: end it while the port is open.
   AuditionHold::EndAllHeld();
+  input_->Stop();
   ctx_.port.SendShort(AllSoundOffDrums);
   ctx_.port.ClosePort();
 
@@ -186,6 +221,9 @@ void TForm1::FormClose() {
                            ? devices_.names[static_cast<std::size_t>(position)]
                            : std::string());
   settings.WriteInteger("dev", "type", StoredModuleType(ctx_.state.selected_type));
+  // Only a choice of input made in this run is written: a file in which no
+  // input was ever chosen stays as it was.
+  if (input_->ChoiceChanged()) settings.WriteString("dev", "midi_in", input_->Chosen());
   // The finder is stored only when it was built; its section of an earlier
   // run stays as it was otherwise.
   if (f.finder.Window() != nullptr) WriteGeometry(settings, kFinderSection, *f.finder.Window());

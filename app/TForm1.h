@@ -5,13 +5,15 @@
 #include "midi/DeviceOpening.h"
 #include "ui/AppContext.h"
 
-class QComboBox;
 class QPushButton;
 class QLabel;
 class QAction;
 class QMenu;
 
 namespace tonalyx {
+
+class KeyboardInput;
+class PopupComboBox;
 
 // The main window: chooses and opens the MIDI output device, opens the tone
 // and drum windows, offers the settings menu, and on close silences the
@@ -32,6 +34,9 @@ class TForm1 : public QMainWindow {
   void ComboBox1Change(int position);
   void N2Click();
   void N3Click();
+  // Lists the output devices again, keeping the selected one by name.
+  void RelistDevices();
+  KeyboardInput& Input() { return *input_; }
 
  signals:
   // The drum button has read the saved module type; the module type window
@@ -50,17 +55,20 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void FormClose();
   void BuildControls();
+  void OpenSavedDevice(const std::string& saved_name);
   void ShowMessage(const char* text);
   void Wait(int milliseconds);
 
   AppContext& ctx_;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
-  QComboBox* ComboBox1 = nullptr;
+  PopupComboBox* ComboBox1 = nullptr;
   QLabel* Label1 = nullptr;
   QMenu* N1 = nullptr;
   QAction* N2 = nullptr;
   QAction* N3 = nullptr;
+  QMenu* input_menu_ = nullptr;
+  KeyboardInput* input_ = nullptr;
 
   DeviceList devices_;
   int selected_device_ = 0;

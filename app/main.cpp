@@ -12,6 +12,7 @@
 #include "app/TForm1.h"
 #include "midi/OutputDevices.h"
 #include "midi/SynthBackend.h"
+#include "midi/SystemMidi.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SoundfontSetting.h"
 #include "ui/AppContext.h"
@@ -63,7 +64,11 @@ int main(int argc, char* argv[]) {
   auto backend = tonalyx::CreateOutputBackend([settings_path] {
     return tonalyx::SoundfontSetting(settings_path, tonalyx::kSystemSoundfont);
   });
+  // Made after the outputs, so under JACK the output client keeps the
+  // program's plain name; it outlives the context, whose thru closes it.
+  const auto input = tonalyx::CreateSystemMidiInput();
   tonalyx::AppContext context(*backend, settings_path);
+  context.input_backend = input.get();
   context.sleep_ms = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   context.show_message = [](const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalyx"), QString::fromStdString(text),

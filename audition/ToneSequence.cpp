@@ -95,4 +95,23 @@ void SendToneRelease(MidiPort& port, const SharedState& state) {
   port.SendShort(ToneReleaseMessage(state));
 }
 
+void SendToneSelection(MidiPort& port, const SharedState& state) {
+  const std::uint32_t program = ShortMessage(kProgramChange, state.CurrentProgram, 0);
+  switch (state.ModuleType) {
+    case ModuleKind::kGs:
+      SendAll(port, std::array{ShortMessage(kControlChange, 0x00, state.CurrentBank),
+                               ShortMessage(kControlChange, 0x20, state.MapIndex), program});
+      break;
+    case ModuleKind::kXg:
+      SendAll(port, std::array{ShortMessage(kControlChange, 0x00, 0x00),
+                               ShortMessage(kControlChange, 0x20, state.CurrentBank), program});
+      break;
+    case ModuleKind::kGm:
+      port.SendShort(program);
+      break;
+    case ModuleKind::kGm2:
+      break;
+  }
+}
+
 }  // namespace tonalyx

@@ -30,6 +30,10 @@ std::uint32_t ToneReleaseMessage(const SharedState& state);
 // message; GM2 sends nothing.
 void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values);
 void SendToneRelease(MidiPort& port, const SharedState& state);
+// What selects CurrentProgram in CurrentBank without playing it, by module
+// type: GS Bank Select MSB CurrentBank, LSB MapIndex and the program; XG MSB 0,
+// LSB CurrentBank and the program; GM the program alone; GM2 nothing.
+void SendToneSelection(MidiPort& port, const SharedState& state);
 // Lets the port's backend get the tone ready that SendToneStart would play
 // with this state; sends nothing.
 void PreloadTone(MidiPort& port, const SharedState& state, const ControllerValues& values);

@@ -1,7 +1,6 @@
 #include "midi/DeviceOpening.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace tonalyx {
 namespace {
@@ -15,16 +14,23 @@ int DeviceList::PositionOf(int device) const {
   return it == DeviceTable.end() ? -1 : static_cast<int>(it - DeviceTable.begin());
 }
 
-DeviceList ListOutputDevices(MidiBackend& backend) {
+DeviceList ListDevices(int count, const std::function<std::optional<std::string>(int id)>& name) {
   DeviceList devices;
-  const int count = backend.DeviceCount();
   for (int id = 0; id < count; ++id) {
-    std::optional<std::string> name = backend.DeviceName(id);
-    if (!name) continue;
-    devices.names.push_back(std::move(*name));
+    std::optional<std::string> shown = name(id);
+    if (!shown) continue;
+    devices.names.push_back(std::move(*shown));
     devices.DeviceTable.push_back(id);
   }
   return devices;
+}
+
+DeviceList ListOutputDevices(MidiBackend& backend) {
+  return ListDevices(backend.DeviceCount(), [&backend](int id) { return backend.DeviceName(id); });
+}
+
+DeviceList ListOutputDevices(MidiPort& port) {
+  return ListDevices(port.DeviceCount(), [&port](int id) { return port.DeviceName(id); });
 }
 
 int StartPosition(const DeviceList& devices, int saved_position, std::string_view saved_name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,11 @@ struct DeviceList {
   int PositionOf(int device) const;
 };
 
+// Devices 0..count-1 by the names `name` gives, leaving out those without one.
+DeviceList ListDevices(int count, const std::function<std::optional<std::string>(int id)>& name);
 DeviceList ListOutputDevices(MidiBackend& backend);
+// The same through the port, under its lock.
+DeviceList ListOutputDevices(MidiPort& port);
 
 // The list position to select at start-up: the saved position when it exists
 // and still shows the saved name (compared byte for byte), else position 0;

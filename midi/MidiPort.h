@@ -1,7 +1,11 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "midi/MidiBackend.h"
 #include "midi/ModuleKind.h"
@@ -10,6 +14,8 @@ namespace tonalyx {
 
 // The one MIDI output device of the program. Only OpenPort reports a result;
 // after a failed open or a close, every send, reset and close does nothing.
+// Every call holds the port's lock, so the MIDI input's thru thread may send
+// while the window thread opens, closes, lists or sends.
 class MidiPort {
  public:
   explicit MidiPort(MidiBackend& backend) : backend_(backend) {}
@@ -25,12 +31,20 @@ class MidiPort {
   // GS Reset, XG System On or GM System On by module type; GM2 sends nothing.
   void SendModuleReset(ModuleKind type);
 
-  bool IsOpen() const { return open_; }
+  // The backend's device list, read under the lock.
+  int DeviceCount();
+  std::optional<std::string> DeviceName(int id);
+
+  bool IsOpen() const { return open_.load(); }
   MidiBackend& Backend() { return backend_; }
 
  private:
+  void CloseLocked();
+  void SendShortLocked(std::uint32_t message);
+
   MidiBackend& backend_;
-  bool open_ = false;
+  std::mutex mutex_;
+  std::atomic<bool> open_ = false;
 };
 
 }  // namespace tonalyx

@@ -1,24 +1,17 @@
 #include "midi/RtMidiBackend.h"
 
 #include <array>
-#include <iostream>
-#include <sstream>
 #include <thread>
 #include <utility>
-#include <vector>
 
 #include <RtMidi.h>
 
 #include "midi/PortName.h"
-#include "midi/QuietProbe.h"
+#include "midi/RtMidiClient.h"
 #include "midi/ShortMessage.h"
 
 namespace tonalyx {
 namespace {
-
-// Our own client and port as other programs see them (JACK, ALSA, CoreMIDI).
-constexpr const char* kClientName = "Tonalyx";
-constexpr const char* kPortName = "Tonalyx Out";
 
 // A few process periods of a usual JACK server (1024 frames at 48 kHz is
 // 21 ms). RtMidi hands each message to JACK's process thread through a ring
@@ -29,73 +22,11 @@ constexpr const char* kPortName = "Tonalyx Out";
 // until this long after the last send.
 constexpr std::chrono::milliseconds kJackSettle{100};
 
-void KeepLastError(RtMidiError::Type /*type*/, const std::string& text, void* last_error) {
-  *static_cast<std::string*>(last_error) = text;
-}
-
-// Sends std::cerr into a string while it lives.
-class CerrCapture {
- public:
-  CerrCapture() : shown_(std::cerr.rdbuf(captured_.rdbuf())) {}
-  ~CerrCapture() { std::cerr.rdbuf(shown_); }
-  CerrCapture(const CerrCapture&) = delete;
-  CerrCapture& operator=(const CerrCapture&) = delete;
-  std::string Text() const { return captured_.str(); }
-
- private:
-  std::ostringstream captured_;
-  std::streambuf* shown_;
-};
-
-// Constructs the output for one API, or nothing when the API is unavailable.
-// Construction happens before an error callback can be set, so RtMidi throws
-// its errors (ALSA does when the sequencer cannot be opened) and writes its
-// warnings to std::cerr; JACK's only warning there is that no server runs.
-// What RtMidi says is kept in `diagnostic` rather than shown.
-std::unique_ptr<RtMidiOut> MakeOut(RtMidi::Api api, std::string& diagnostic) {
-  CerrCapture warnings;
-  std::unique_ptr<RtMidiOut> out;
-  try {
-    out = std::make_unique<RtMidiOut>(api, kClientName);
-  } catch (const RtMidiError& e) {
-    diagnostic = e.getMessage();
-    return nullptr;
-  }
-  diagnostic = warnings.Text();
-  if (api == RtMidi::UNIX_JACK && !diagnostic.empty()) return nullptr;
-  return out;
-}
-
-bool Compiled(RtMidi::Api api) {
-  std::vector<RtMidi::Api> apis;
-  RtMidi::getCompiledApi(apis);
-  for (RtMidi::Api a : apis)
-    if (a == api) return true;
-  return false;
-}
-
 }  // namespace
 
 RtMidiBackend::RtMidiBackend() {
-#if defined(__APPLE__)
-  const std::array<std::pair<RtMidi::Api, Api>, 1> candidates = {
-      {{RtMidi::MACOSX_CORE, Api::kCoreMidi}}};
-#else
-  // JACK comes second: its output only exists while a JACK server runs.
-  const std::array<std::pair<RtMidi::Api, Api>, 2> candidates = {
-      {{RtMidi::LINUX_ALSA, Api::kAlsa}, {RtMidi::UNIX_JACK, Api::kJack}}};
-#endif
-  // An API whose service is missing is simply passed over, without libjack's
-  // or libasound's reports of it on the terminal.
-  const QuietProbe quiet;
-  for (const auto& [rtApi, api] : candidates) {
-    if (!Compiled(rtApi)) continue;
-    out_ = MakeOut(rtApi, last_error_);
-    if (!out_) continue;
-    out_->setErrorCallback(&KeepLastError, &last_error_);
-    api_ = api;
-    break;
-  }
+  out_ = FirstAnsweringApi<RtMidiOut>(api_, last_error_);
+  if (out_) out_->setErrorCallback(&KeepRtMidiError, &last_error_);
 }
 
 RtMidiBackend::~RtMidiBackend() { Close(); }
@@ -117,7 +48,7 @@ std::optional<std::string> RtMidiBackend::DeviceName(int id) {
 bool RtMidiBackend::Open(int id) {
   if (id < 0 || id >= DeviceCount()) return false;
   if (out_->isPortOpen()) Close();
-  out_->openPort(static_cast<unsigned>(id), kPortName);
+  out_->openPort(static_cast<unsigned>(id), kRtMidiOutPortName);
   opened_at_ = std::chrono::steady_clock::now();
   sent_since_open_ = false;
   return out_->isPortOpen();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "midi/MidiBackend.h"
+#include "midi/RtMidiApi.h"
 
 class RtMidiOut;
 
@@ -21,7 +22,7 @@ namespace tonalyx {
 // when no port is open after it.
 class RtMidiBackend : public MidiBackend {
  public:
-  enum class Api { kNone, kAlsa, kJack, kCoreMidi };
+  using Api = RtMidiApi;
 
   RtMidiBackend();
   ~RtMidiBackend() override;

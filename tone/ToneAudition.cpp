@@ -1,5 +1,7 @@
 #include "tone/ToneAudition.h"
 
+#include <functional>
+
 #include "audition/ToneSequence.h"
 
 namespace tonalyx {
@@ -7,15 +9,14 @@ namespace {
 void RefreshCaptions(AppContext& ctx) {
   ctx.events.RefreshCaptions(Events::Caption::kProgram | Events::Caption::kBank);
 }
-}  // namespace
 
-void PlayTone(AppContext& ctx) {
+// The tone's messages (`send`), the captions and the tone information in the
+// order of the module type.
+void AnnounceAndSend(AppContext& ctx, const std::function<void()>& send) {
   const SharedState& state = ctx.state;
-  // The controller values as they stand at the moment of the press.
-  const ControllerValues& values = state.controllers;
   switch (state.ModuleType) {
     case ModuleKind::kGs:  // messages, captions, then the tone information
-      SendToneStart(ctx.port, state, values);
+      send();
       RefreshCaptions(ctx);
       emit ctx.events.TonePlayed(
           state.CurrentProgram, state.CurrentBank,
@@ -23,13 +24,33 @@ void PlayTone(AppContext& ctx) {
       break;
     case ModuleKind::kXg:  // captions first, then the messages
       RefreshCaptions(ctx);
-      SendToneStart(ctx.port, state, values);
+      send();
       break;
-    case ModuleKind::kGm:   // four messages, no refresh
+    case ModuleKind::kGm:   // messages, no refresh
     case ModuleKind::kGm2:  // nothing at all
-      SendToneStart(ctx.port, state, values);
+      send();
       break;
   }
+}
+}  // namespace
+
+void PlayTone(AppContext& ctx) {
+  // The controller values as they stand at the moment of the press.
+  AnnounceAndSend(ctx, [&ctx] { SendToneStart(ctx.port, ctx.state, ctx.state.controllers); });
+}
+
+void SelectTone(AppContext& ctx) {
+  AnnounceAndSend(ctx, [&ctx] { SendToneSelection(ctx.port, ctx.state); });
+}
+
+void SelectRequestedTone(AppContext& ctx, const ProgramRequest& request) {
+  SharedState& state = ctx.state;
+  state.CurrentProgram = request.program;
+  if (state.ModuleType == ModuleKind::kGs && request.bank_msb)
+    state.CurrentBank = *request.bank_msb;
+  if (state.ModuleType == ModuleKind::kXg && request.bank_lsb)
+    state.CurrentBank = *request.bank_lsb;
+  SelectTone(ctx);
 }
 
 void ReleaseTone(AppContext& ctx) { SendToneRelease(ctx.port, ctx.state); }

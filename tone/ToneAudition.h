@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midi/ThruRouter.h"
 #include "ui/AppContext.h"
 
 namespace tonalyx {
@@ -10,5 +11,12 @@ namespace tonalyx {
 void PlayTone(AppContext& ctx);
 // Ends the test note: 90 TestNote 00.
 void ReleaseTone(AppContext& ctx);
+// Selects CurrentProgram in CurrentBank as PlayTone would, with the same
+// captions and tone information, but sends no controllers and no note.
+void SelectTone(AppContext& ctx);
+// A program change from the MIDI input: stores its program, and its bank
+// where the module type takes one from a bank select (GS the MSB, XG the
+// LSB), then selects that tone.
+void SelectRequestedTone(AppContext& ctx, const ProgramRequest& request);
 
 }  // namespace tonalyx

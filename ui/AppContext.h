@@ -5,7 +5,9 @@
 #include <string>
 
 #include "audition/SharedState.h"
+#include "midi/InputBackend.h"
 #include "midi/MidiPort.h"
+#include "midi/MidiThru.h"
 #include "tables/NameTables.h"
 #include "ui/Events.h"
 
@@ -81,6 +83,10 @@ struct AppContext {
   SharedState state;
   NameTables tables;
   MidiPort port;
+  // The MIDI input service the input menu lists (none: no input menu
+  // entries), and the input played through the port.
+  MidiInputBackend* input_backend = nullptr;
+  MidiThru thru{port};
   std::filesystem::path settings_path;
   // Blocking wait on the user-interface thread; tests replace it to record
   // the waits instead of sleeping.

@@ -33,6 +33,10 @@ class RecordingBackend : public MidiBackend {
   // opens fail whatever the identifier.
   void SetFailingDevices(std::set<int> ids) { failing_ = std::move(ids); }
   void FailNextOpens(int count) { fail_next_ = count; }
+  // The device list changes, as when devices are plugged in or out.
+  void SetDevices(std::vector<std::optional<std::string>> devices) {
+    devices_ = std::move(devices);
+  }
   // Offer a reset of its own, as a service with a platform reset does.
   void OfferOwnReset() { own_reset_ = true; }
 

@@ -13,6 +13,7 @@ WindowTestWorld::WindowTestWorld(const WindowTestSetup& setup)
   backend.SetFailingDevices(setup.failing_devices);
   ctx.sleep_ms = [this](int milliseconds) { waits.push_back(milliseconds); };
   ctx.show_message = [this](const std::string& text) { messages.push_back(text); };
+  ctx.input_backend = &input;
   if (setup.before_start) setup.before_start(ctx);
   forms = std::make_unique<FormSet>(ctx);
   sent_at_creation = backend.ShortMessages();

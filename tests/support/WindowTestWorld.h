@@ -18,6 +18,7 @@
 
 #include "app/FormSet.h"
 #include "modules/TForm3.h"
+#include "support/FakeInputBackend.h"
 #include "support/ModuleKindCompare.h"
 #include "support/RecordingBackend.h"
 #include "ui/AppContext.h"
@@ -55,6 +56,8 @@ struct WindowTestWorld {
 
   QTemporaryDir dir;
   RecordingBackend backend;
+  // The MIDI inputs the input menu lists: "Fake Keys".
+  FakeInputBackend input;
   std::string path;  // the settings file
   AppContext ctx;
   std::vector<int> waits;

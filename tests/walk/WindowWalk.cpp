@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QThread>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -123,6 +124,13 @@ std::string Describe(const WalkStep& step) {
     case Kind::kOpenPopup:
     case Kind::kClosePopup:
       return DescribePopupStep(step);
+    case Kind::kKeyDown:
+      return "MIDI key " + std::to_string(step.index) + " down on channel " +
+             std::to_string(step.value + 1);
+    case Kind::kKeyUp:
+      return "MIDI key " + std::to_string(step.index) + " up";
+    case Kind::kKeyProgram:
+      return "MIDI program change " + std::to_string(step.index);
   }
   return "?";
 }
@@ -133,6 +141,7 @@ namespace {
 WindowTestSetup WalkSetup() {
   WindowTestSetup setup;
   setup.devices = {"Synth A", "Synth B", "Synth C"};
+  setup.settings_text = "[dev]\nmidi_in=Fake Keys\n";
   setup.as_started = true;
   return setup;
 }
@@ -167,6 +176,7 @@ bool WindowWalk::Usable(int number) const {
 
 WalkStep WindowWalk::Pick(std::mt19937_64& random) const {
   if (const std::optional<WalkStep> popup = PickPopupStep(random)) return *popup;
+  if (Below(random, 100) < 12) return PickKeyboard(random);
   const int roll = Below(random, 100);
   if (!down_.empty()) {
     if (roll < 35)
@@ -249,6 +259,39 @@ WalkStep WindowWalk::PickOther(std::mt19937_64& random) const {
   if (roll < 95)
     return Usable(kFinder) ? WalkStep{Kind::kSearchDrums, kFinder, Below(random, 2)} : trigger();
   return {Kind::kChangeDevice, 1, Below(random, 3)};
+}
+
+WalkStep WindowWalk::PickKeyboard(std::mt19937_64& random) const {
+  const int roll = Below(random, 100);
+  if (roll < 45 && !keys_down_.empty()) {
+    const auto key =
+        std::next(keys_down_.begin(), Below(random, static_cast<int>(keys_down_.size())));
+    return {Kind::kKeyUp, 0, key->first};
+  }
+  if (roll < 90) return {Kind::kKeyDown, 0, 48 + Below(random, 12), Below(random, 16)};
+  return {Kind::kKeyProgram, 0, Below(random, 128)};
+}
+
+void WindowWalk::PlayKeyboard(const WalkStep& step) {
+  const auto key = static_cast<std::uint8_t>(step.index);
+  FakeInputBackend& input = world_.input;
+  switch (step.kind) {
+    case Kind::kKeyDown:
+      if (!keys_down_.emplace(step.index, step.value).second) return;
+      input.Play({static_cast<std::uint8_t>(0x90 | step.value), key, 100});
+      break;
+    case Kind::kKeyUp: {
+      const auto down = keys_down_.find(step.index);
+      if (down == keys_down_.end()) return;
+      input.Play({static_cast<std::uint8_t>(0x80 | down->second), key, 64});
+      keys_down_.erase(down);
+      break;
+    }
+    default:
+      input.Play({0xC0, key});
+      break;
+  }
+  while (!world_.ctx.thru.Drained()) QThread::yieldCurrentThread();
 }
 
 bool WindowWalk::GrabberReachable() const {
@@ -420,7 +463,13 @@ std::optional<std::string> WindowWalk::Do(const WalkStep& step) {
     case Kind::kClosePopup:
       ClosePopup(step);
       break;
+    case Kind::kKeyDown:
+    case Kind::kKeyUp:
+    case Kind::kKeyProgram:
+      PlayKeyboard(step);
+      break;
   }
+  // A program change reaches the windows as a queued event.
   QCoreApplication::processEvents();
   return Check();
 }
@@ -428,8 +477,8 @@ std::optional<std::string> WindowWalk::Do(const WalkStep& step) {
 std::optional<std::string> WindowWalk::Check() {
   ledger_.Follow(world_.backend);
   if (ledger_.Violation()) return ledger_.Violation();
-  if (down_.empty() && ledger_.AnySounding())
-    return "no mouse button is down, yet " + ledger_.Sounding() + " sounds";
+  if (down_.empty() && keys_down_.empty() && ledger_.AnySounding())
+    return "no mouse button and no key is down, yet " + ledger_.Sounding() + " sounds";
   return std::nullopt;
 }
 

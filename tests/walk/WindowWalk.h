@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -41,6 +42,10 @@ struct WalkStep {
     // Popups, which take the mouse while they are open:
     kOpenPopup,   // popup `index` of kPopups opens from the keyboard
     kClosePopup,  // the open popup closes: Escape (`value` 0), or Return on item `index` (1)
+    // The MIDI keyboard on the input:
+    kKeyDown,     // key `index` goes down on MIDI channel `value`
+    kKeyUp,       // key `index` comes up
+    kKeyProgram,  // the keyboard sends program change `index`
   };
   Kind kind;
   int window = 0;
@@ -72,8 +77,8 @@ struct WalkFailure {
 // one step at a time. A step that does not fit the windows' state (a press on
 // a hidden window, a release of a button that is not down) does nothing, so
 // any sublist of a walk's steps can be replayed. After every step the rule is
-// checked: no note may sound while no mouse button is down, and the port may
-// never close while a note sounds.
+// checked: no note may sound while no mouse button and no key of the MIDI
+// keyboard is down, and the port may never close while a note sounds.
 class WindowWalk : public QObject {
  public:
   WindowWalk();
@@ -108,6 +113,10 @@ class WindowWalk : public QObject {
   QWidget* PressTarget(const WalkStep& step, QPoint& point) const;
   void Release(Qt::MouseButton button);
   WalkStep PickOther(std::mt19937_64& random) const;
+  WalkStep PickKeyboard(std::mt19937_64& random) const;
+  // Plays the keyboard step into the input and waits until it has gone
+  // through.
+  void PlayKeyboard(const WalkStep& step);
 
   // Popups: a step while one is open, or one that opens one, now and then.
   std::optional<WalkStep> PickPopupStep(std::mt19937_64& random) const;
@@ -133,6 +142,8 @@ class WindowWalk : public QObject {
   // wherever the pointer is, and the control may never hear of it.
   bool grabber_deactivated_ = false;
   std::set<Qt::MouseButton> down_;
+  // The keys down on the MIDI keyboard, with their channels.
+  std::map<int, int> keys_down_;
   bool ended_ = false;
 };
 
