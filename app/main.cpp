@@ -64,8 +64,9 @@ int main(int argc, char* argv[]) {
   auto backend = tonalyx::CreateOutputBackend([settings_path] {
     return tonalyx::SoundfontSetting(settings_path, tonalyx::kSystemSoundfont);
   });
-  // Made after the outputs, so under JACK the output client keeps the
-  // program's plain name; it outlives the context, whose thru closes it.
+  // Its client is made on first use, after the outputs', so under JACK the
+  // output client keeps the program's plain name. It outlives the context,
+  // whose thru closes it.
   const auto input = tonalyx::CreateSystemMidiInput();
   tonalyx::AppContext context(*backend, settings_path);
   context.input_backend = input.get();

@@ -24,16 +24,24 @@ bool IsOwnOutput(const std::string& name) {
 
 }  // namespace
 
-RtMidiInput::RtMidiInput() {
-  in_ = FirstAnsweringApi<RtMidiIn>(api_, last_error_);
-  if (!in_) return;
-  in_->setErrorCallback(&KeepRtMidiError, &last_error_);
-  in_->ignoreTypes(false, false, false);
-}
+RtMidiInput::RtMidiInput() = default;
 
 RtMidiInput::~RtMidiInput() { Close(); }
 
-int RtMidiInput::DeviceCount() { return in_ ? static_cast<int>(in_->getPortCount()) : 0; }
+RtMidiIn* RtMidiInput::Client() {
+  if (tried_) return in_.get();
+  tried_ = true;
+  in_ = FirstAnsweringApi<RtMidiIn>(api_, last_error_);
+  if (!in_) return nullptr;
+  in_->setErrorCallback(&KeepRtMidiError, &last_error_);
+  in_->ignoreTypes(false, false, false);
+  return in_.get();
+}
+
+int RtMidiInput::DeviceCount() {
+  RtMidiIn* in = Client();
+  return in != nullptr ? static_cast<int>(in->getPortCount()) : 0;
+}
 
 std::optional<std::string> RtMidiInput::DeviceName(int id) {
   if (id < 0 || id >= DeviceCount()) return std::nullopt;

@@ -17,6 +17,8 @@ namespace tonalyx {
 // service but left out here (as a device without a name), so the program
 // never listens to itself. Everything that arrives, system exclusive and
 // timing included, is handed on as it comes; the receiver sorts it out.
+// RtMidi's client is made on first use, so a run in which no input is chosen
+// or listed adds no client to the MIDI service (under JACK, none to its graph).
 class RtMidiInput : public MidiInputBackend {
  public:
   RtMidiInput();
@@ -29,10 +31,12 @@ class RtMidiInput : public MidiInputBackend {
   bool Open(int id, Receiver receiver) override;
   void Close() override;
 
-  RtMidiApi ActiveApi() const { return api_; }
-
  private:
+  // The client, made when first asked for; null when no API answers.
+  RtMidiIn* Client();
+
   std::unique_ptr<RtMidiIn> in_;
+  bool tried_ = false;
   RtMidiApi api_ = RtMidiApi::kNone;
   std::string last_error_;
   Receiver receiver_;
