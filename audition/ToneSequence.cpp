@@ -7,10 +7,6 @@
 
 namespace tonalyx {
 namespace {
-constexpr int kControlChange = 0xB0;
-constexpr int kProgramChange = 0xC0;
-constexpr int kPitchBend = 0xE0;
-constexpr int kNoteOn = 0x90;
 
 void SendAll(MidiPort& port, std::span<const std::uint32_t> messages) {
   for (const std::uint32_t message : messages) port.SendShort(message);

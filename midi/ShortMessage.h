@@ -4,6 +4,14 @@
 
 namespace tonalyx {
 
+// Channel message kinds: the high half of a status byte.
+inline constexpr int kNoteOff = 0x80;
+inline constexpr int kNoteOn = 0x90;
+inline constexpr int kPolyPressure = 0xA0;
+inline constexpr int kControlChange = 0xB0;
+inline constexpr int kProgramChange = 0xC0;
+inline constexpr int kPitchBend = 0xE0;
+
 // A MIDI short message packed the way the port sends it: status in bits 0-7,
 // first data byte in bits 8-15, second data byte in bits 16-23. The data bytes
 // come from controls that already keep them in 0..127, so nothing is masked.

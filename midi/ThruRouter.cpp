@@ -4,11 +4,6 @@
 
 namespace tonalyx {
 namespace {
-constexpr int kNoteOff = 0x80;
-constexpr int kNoteOn = 0x90;
-constexpr int kPolyPressure = 0xA0;
-constexpr int kControlChange = 0xB0;
-constexpr int kProgramChange = 0xC0;
 constexpr int kSustain = 64;
 constexpr int kBankMsb = 0;
 constexpr int kBankLsb = 32;
