@@ -48,8 +48,12 @@ void LanguageMenu::Apply() {
   (english ? english_ : japanese_)->setChecked(true);
   if (english == installed_) return;
   // Either call sends every window QEvent::LanguageChange.
-  installed_ = english ? QCoreApplication::installTranslator(&english_texts_)
-                       : !QCoreApplication::removeTranslator(&english_texts_);
+  if (english) {
+    installed_ = QCoreApplication::installTranslator(&english_texts_);
+  } else {
+    QCoreApplication::removeTranslator(&english_texts_);
+    installed_ = false;
+  }
 }
 
 }  // namespace tonalyx

@@ -82,7 +82,7 @@ void TForm1::BuildControls() {
   Label1->move(8, 64);
   Label1->adjustSize();
 
-  // After the design's items and the input, as are the items below.
+  // After the design's items and the input menu; the language submenu last.
   export_item_ = N1->addAction(QString());
   export_item_->setObjectName(QStringLiteral("ExportDefinitions"));
   connect(export_item_, &QAction::triggered, this, &TForm1::ExportRequested);

@@ -38,7 +38,6 @@ class TForm1 : public QMainWindow {
   // Lists the output devices again, keeping the selected one by name.
   void RelistDevices();
   KeyboardInput& Input() { return *input_; }
-  LanguageMenu& Language() { return *language_; }
 
  signals:
   // The drum button has read the saved module type; the module type window
