@@ -71,7 +71,7 @@ void TForm4::CreateMenu() {
   QAction* n3 = window1->addAction(QString());
   n3->setObjectName(QStringLiteral("N3"));
   connect(n3, &QAction::triggered, this, &TForm4::SearchRequested);
-  KeepTranslated(*this, [=, this] {
+  KeepTranslated(*this, [window1, n1, n2, n3] {
     window1->setTitle(tr("ウィンドウ"));
     n1->setText(tr("プログラムナンバー"));
     n2->setText(tr("エフェクト"));

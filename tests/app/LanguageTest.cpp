@@ -91,9 +91,9 @@ QStringList AllTexts(const QWidgetList& windows = QApplication::topLevelWidgets(
 }
 
 QStringList Japanese(const QStringList& texts) {
-  static const QRegularExpression kana_or_kanji(
+  static const QRegularExpression kKanaOrKanji(
       QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF9F}]"));
-  return texts.filter(kana_or_kanji);
+  return texts.filter(kKanaOrKanji);
 }
 
 QString ActionText(QWidget* window, const char* name) {
