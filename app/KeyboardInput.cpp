@@ -67,7 +67,8 @@ void KeyboardInput::Choose(const std::string& name) {
     return;
   }
   watch_.start();
-  if (!OpenChosen() && ctx_.show_message) ctx_.show_message(kCannotOpenDevice);
+  if (!OpenChosen() && ctx_.show_message)
+    ctx_.show_message(MainWindowText(kCannotOpenDevice).toStdString());
 }
 
 bool KeyboardInput::OpenChosen() {
@@ -95,7 +96,7 @@ void KeyboardInput::FillMenu() {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, name] { Choose(name); });
   };
-  add({}, QString::fromUtf8(kNoInput));
+  add({}, MainWindowText(kNoInput));
   DeviceList inputs = ListInputs(ctx_.input_backend);
   // The chosen input keeps its entry while it is away.
   if (!chosen_.empty() && PositionOf(inputs, chosen_) < 0) inputs.names.push_back(chosen_);

@@ -9,12 +9,14 @@
 #include <algorithm>
 
 #include "app/KeyboardInput.h"
+#include "app/LanguageMenu.h"
 #include "app/MainWindowTexts.h"
 #include "midi/ShortMessage.h"
 #include "modules/ModuleTypeActions.h"
 #include "settings/SettingsFile.h"
 #include "ui/AuditionHold.h"
 #include "ui/PopupComboBox.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -31,18 +33,19 @@ TForm1::TForm1(AppContext& context) : ctx_(context) {
   ApplyDesignFont(*this);
   BuildControls();
   FormCreate();
+  KeepTranslated(*this, [this] { Retranslate(); });
 }
 
 void TForm1::BuildControls() {
   auto* menu_bar = new QMenuBar(this);
   menu_bar->setObjectName(QStringLiteral("MainMenu1"));
-  N1 = menu_bar->addMenu(QStringLiteral("設定"));
+  N1 = menu_bar->addMenu(QString());
   N1->setObjectName(QStringLiteral("N1"));
-  N2 = N1->addAction(QStringLiteral("音源の種類の設定"));
+  N2 = N1->addAction(QString());
   N2->setObjectName(QStringLiteral("N2"));
-  N3 = N1->addAction(QStringLiteral("音源マップの設定"));
+  N3 = N1->addAction(QString());
   N3->setObjectName(QStringLiteral("N3"));
-  input_menu_ = N1->addMenu(QString::fromUtf8(kInputMenuTitle));
+  input_menu_ = N1->addMenu(QString());
   input_menu_->setObjectName(QStringLiteral("MidiInputMenu"));
   input_ = new KeyboardInput(ctx_, *input_menu_);
   input_->setParent(this);
@@ -79,10 +82,19 @@ void TForm1::BuildControls() {
   Label1->move(8, 64);
   Label1->adjustSize();
 
-  // Always the last item of the settings menu.
-  QAction* export_item = N1->addAction(QStringLiteral("音源定義ファイルの書き出し…"));
-  export_item->setObjectName(QStringLiteral("ExportDefinitions"));
-  connect(export_item, &QAction::triggered, this, &TForm1::ExportRequested);
+  // After the design's items and the input menu; the language submenu last.
+  export_item_ = N1->addAction(QString());
+  export_item_->setObjectName(QStringLiteral("ExportDefinitions"));
+  connect(export_item_, &QAction::triggered, this, &TForm1::ExportRequested);
+  language_ = new LanguageMenu(*N1);
+}
+
+void TForm1::Retranslate() {
+  N1->setTitle(MainWindowText(kSettingsMenuTitle));
+  N2->setText(MainWindowText(kModuleTypeItem));
+  N3->setText(MainWindowText(kToneMapItem));
+  input_menu_->setTitle(MainWindowText(kInputMenuTitle));
+  export_item_->setText(MainWindowText(kExportItem));
 }
 
 void TForm1::FormCreate() {
@@ -92,13 +104,17 @@ void TForm1::FormCreate() {
 
   std::string saved_name;
   std::string saved_input;
+  std::string saved_language;
   {
     const SettingsFile settings = SettingsFile::Open(ctx_.settings_path);
     ReadGeometry(*this, settings, WindowSection(1));
     selected_device_ = settings.ReadInteger("Dev", "Dev_num", 0);
     saved_name = settings.ReadString("Dev", "drum", "none");
     saved_input = settings.ReadString("dev", "midi_in", "");
+    saved_language = settings.ReadString("dev", "language", "");
   }
+  // Before the other windows are made, so that they start in the language.
+  language_->Start(saved_language);
   OpenSavedDevice(saved_name);
   input_->Start(saved_input);
 }
@@ -224,6 +240,7 @@ void TForm1::FormClose() {
   // Only a choice of input made in this run is written: a file in which no
   // input was ever chosen stays as it was.
   if (input_->ChoiceChanged()) settings.WriteString("dev", "midi_in", input_->Chosen());
+  if (language_->ChoiceChanged()) settings.WriteString("dev", "language", language_->Chosen());
   // The finder is stored only when it was built; its section of an earlier
   // run stays as it was otherwise.
   if (f.finder.Window() != nullptr) WriteGeometry(settings, kFinderSection, *f.finder.Window());
@@ -233,7 +250,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::ShowMessage(const char* text) {
-  if (ctx_.show_message) ctx_.show_message(text);
+  if (ctx_.show_message) ctx_.show_message(MainWindowText(text).toStdString());
 }
 
 void TForm1::Wait(int milliseconds) {

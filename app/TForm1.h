@@ -13,6 +13,7 @@ class QMenu;
 namespace tonalyx {
 
 class KeyboardInput;
+class LanguageMenu;
 class PopupComboBox;
 
 // The main window: chooses and opens the MIDI output device, opens the tone
@@ -55,6 +56,8 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void FormClose();
   void BuildControls();
+  // Sets the menu texts in the program's language.
+  void Retranslate();
   void OpenSavedDevice(const std::string& saved_name);
   void ShowMessage(const char* text);
   void Wait(int milliseconds);
@@ -69,6 +72,8 @@ class TForm1 : public QMainWindow {
   QAction* N3 = nullptr;
   QMenu* input_menu_ = nullptr;
   KeyboardInput* input_ = nullptr;
+  QAction* export_item_ = nullptr;
+  LanguageMenu* language_ = nullptr;
 
   DeviceList devices_;
   int selected_device_ = 0;

@@ -1,12 +1,13 @@
 // Takes the README's picture of the real windows on a real X server:
 //
-//   tonalyx_screenshot <output.png> [export]
+//   tonalyx_screenshot <output.png> [export | english]
 //
 // Run it under Xvfb (scripts/screenshot does). It lays the main, program
 // number, drum note and controller windows out through a settings file of its
 // own, opens them the way their buttons and menus do, and grabs the screen.
 // With "export" it opens the definition file export dialog from the main
-// window's menu instead and takes that dialog alone.
+// window's menu instead and takes that dialog alone; with "english" the
+// windows show their English texts, as chosen in the settings file.
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +42,7 @@ constexpr char kLayout[] =
     "[Window2]\nHeight=579\nWidth=731\nTop=24\nLeft=492\n\n"
     "[Window4]\nHeight=608\nWidth=929\nTop=440\nLeft=728\n\n"
     "[Window7]\nHeight=423\nWidth=445\nTop=200\nLeft=24\n\n";
+constexpr char kEnglish[] = "[dev]\nlanguage=en\n\n";
 
 // A plain desktop behind the windows, where Xvfb would show black.
 class Backdrop : public QWidget {
@@ -63,9 +65,11 @@ class Backdrop : public QWidget {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const bool export_dialog = argc == 3 && std::string_view(argv[2]) == "export";
-  if (argc != 2 && !export_dialog) {
-    std::fprintf(stderr, "usage: %s <output.png> [export]\n", argv[0]);
+  const std::string_view mode = argc == 3 ? argv[2] : "";
+  const bool export_dialog = mode == "export";
+  const bool english = mode == "english";
+  if (argc != 2 && !export_dialog && !english) {
+    std::fprintf(stderr, "usage: %s <output.png> [export | english]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -76,6 +80,7 @@ int main(int argc, char* argv[]) {
   const QString settings_path = dir.filePath(QStringLiteral("tonalyx.ini"));
   QFile layout(settings_path);
   if (!layout.open(QIODevice::WriteOnly) || layout.write(kLayout) < 0) return 1;
+  if (english && layout.write(kEnglish) < 0) return 1;
   layout.close();
 
   auto backend = tonalyx::CreateOutputBackend([settings = settings_path.toStdString()] {

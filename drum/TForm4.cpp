@@ -10,6 +10,7 @@
 #include "drum/TForm5.h"
 #include "ui/AuditionButton.h"
 #include "ui/PointerEnter.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -59,17 +60,23 @@ TForm4::TForm4(AppContext& context) : ctx_(context) {
 
 void TForm4::CreateMenu() {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
+  QMenu* window1 = menuBar()->addMenu(QString());
   window1->setObjectName(QStringLiteral("Window1"));
-  QAction* n1 = window1->addAction(QStringLiteral("プログラムナンバー"));
+  QAction* n1 = window1->addAction(QString());
   n1->setObjectName(QStringLiteral("N1"));
   connect(n1, &QAction::triggered, this, &TForm4::N1Click);
-  QAction* n2 = window1->addAction(QStringLiteral("エフェクト"));
+  QAction* n2 = window1->addAction(QString());
   n2->setObjectName(QStringLiteral("N2"));
   connect(n2, &QAction::triggered, this, &TForm4::N2Click);
-  QAction* n3 = window1->addAction(QStringLiteral("音色検索"));
+  QAction* n3 = window1->addAction(QString());
   n3->setObjectName(QStringLiteral("N3"));
   connect(n3, &QAction::triggered, this, &TForm4::SearchRequested);
+  KeepTranslated(*this, [window1, n1, n2, n3] {
+    window1->setTitle(tr("ウィンドウ"));
+    n1->setText(tr("プログラムナンバー"));
+    n2->setText(tr("エフェクト"));
+    n3->setText(tr("音色検索"));
+  });
 }
 
 void TForm4::CreateNoteButtons(QWidget& client) {

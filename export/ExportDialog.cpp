@@ -12,12 +12,14 @@
 
 #include "export/ExportTexts.h"
 #include "settings/AtomicFile.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 
 namespace tonalyx {
 namespace {
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
+// A text of ExportTexts.h in the program's language.
+QString Text(const char* text) { return ExportDialog::tr(text); }
 
 struct FormatTexts {
   const char* choice;
@@ -52,28 +54,28 @@ QString SaveFileName(QWidget* parent, const QString& suggested, const QString& f
 ExportDialog::ExportDialog(AppContext& context)
     : ctx_(context), choose_file_(SaveFileName), folder_(QDir::homePath()) {
   setObjectName(QStringLiteral("ExportDialog"));
-  setWindowTitle(Text(export_texts::kTitle));
   ApplyDesignFont(*this);
 
   FormatBox_ = new QComboBox(this);
   FormatBox_->setObjectName(QStringLiteral("FormatBox"));
-  for (const DefinitionFormat format : AllDefinitionFormats())
-    FormatBox_->addItem(Text(TextsOf(format).choice));
+  for (std::size_t i = 0; i < AllDefinitionFormats().size(); ++i) FormatBox_->addItem(QString());
   MapBox_ = new QComboBox(this);
   MapBox_->setObjectName(QStringLiteral("MapBox"));
   for (const NameMap& map : AllNameMaps()) MapBox_->addItem(MapChoice(map));
   Label1_ = new QLabel(this);
   Label1_->setObjectName(QStringLiteral("Label1"));
   Label1_->setWordWrap(true);
-  WriteButton_ = new QPushButton(Text(export_texts::kWrite), this);
+  WriteButton_ = new QPushButton(this);
   WriteButton_->setObjectName(QStringLiteral("WriteButton"));
   WriteButton_->setDefault(true);
-  CloseButton_ = new QPushButton(Text(export_texts::kClose), this);
+  CloseButton_ = new QPushButton(this);
   CloseButton_->setObjectName(QStringLiteral("CloseButton"));
 
+  auto* format_label = new QLabel(this);
+  auto* map_label = new QLabel(this);
   auto* choices = new QFormLayout;
-  choices->addRow(Text(export_texts::kFormatLabel), FormatBox_);
-  choices->addRow(Text(export_texts::kMapLabel), MapBox_);
+  choices->addRow(format_label, FormatBox_);
+  choices->addRow(map_label, MapBox_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(WriteButton_);
@@ -85,7 +87,24 @@ ExportDialog::ExportDialog(AppContext& context)
 
   connect(WriteButton_, &QPushButton::clicked, this, &ExportDialog::WriteClick);
   connect(CloseButton_, &QPushButton::clicked, this, &QDialog::close);
-  connect(MapBox_, &QComboBox::activated, Label1_, &QLabel::clear);
+  connect(MapBox_, &QComboBox::activated, this, [this] { SetNote({}); });
+
+  KeepTranslated(*this, [=, this] {
+    setWindowTitle(Text(export_texts::kTitle));
+    const auto formats = AllDefinitionFormats();
+    for (std::size_t i = 0; i < formats.size(); ++i)
+      FormatBox_->setItemText(static_cast<int>(i), Text(TextsOf(formats[i]).choice));
+    format_label->setText(Text(export_texts::kFormatLabel));
+    map_label->setText(Text(export_texts::kMapLabel));
+    WriteButton_->setText(Text(export_texts::kWrite));
+    CloseButton_->setText(Text(export_texts::kClose));
+    Label1_->setText(note_ ? note_() : QString());
+  });
+}
+
+void ExportDialog::SetNote(std::function<QString()> note) {
+  note_ = std::move(note);
+  Label1_->setText(note_ ? note_() : QString());
 }
 
 void ExportDialog::Open() {
@@ -96,11 +115,11 @@ void ExportDialog::Open() {
   const auto maps = AllNameMaps();
   if (current != nullptr) MapBox_->setCurrentIndex(static_cast<int>(current - maps.data()));
   if (HasNamedSounds(state.ModuleType)) {
-    Label1_->clear();
+    SetNote({});
   } else {
-    Label1_->setText(Text(export_texts::kNoNames)
-                         .arg(state.ModuleType == ModuleKind::kGm ? QStringLiteral("GM")
-                                                                  : QStringLiteral("GM2")));
+    const QString type =
+        state.ModuleType == ModuleKind::kGm ? QStringLiteral("GM") : QStringLiteral("GM2");
+    SetNote([type] { return Text(export_texts::kNoNames).arg(type); });
   }
   ShowInFront(this);
 }
@@ -120,8 +139,10 @@ void ExportDialog::WriteClick() {
       choose_file_(this, QDir(folder_).filePath(name), Text(TextsOf(format).filter));
   if (path.isEmpty()) return;
   folder_ = QFileInfo(path).absolutePath();
-  if (Write(path))
-    Label1_->setText(Text(export_texts::kWritten).arg(QDir::toNativeSeparators(path)));
+  if (Write(path)) {
+    const QString shown = QDir::toNativeSeparators(path);
+    SetNote([shown] { return Text(export_texts::kWritten).arg(shown); });
+  }
 }
 
 bool ExportDialog::Write(const QString& path) {
@@ -138,7 +159,7 @@ bool ExportDialog::Write(const QString& path) {
       file.absoluteDir().exists()
           ? Text(export_texts::kNotWritten).arg(shown)
           : Text(export_texts::kNoFolder).arg(shown, QDir::toNativeSeparators(file.absolutePath()));
-  Label1_->clear();
+  SetNote({});
   ctx_.show_message(message.toStdString());
   return false;
 }

@@ -38,6 +38,9 @@ class ExportDialog : public QDialog {
   void WriteClick();
   // Writes the file; false after telling the user why it could not be.
   bool Write(const QString& path);
+  // Shows a note under the choices, made again in the new language when the
+  // language changes; none clears it.
+  void SetNote(std::function<QString()> note);
 
   AppContext& ctx_;
   FileChooser choose_file_;
@@ -47,6 +50,7 @@ class ExportDialog : public QDialog {
   QLabel* Label1_;
   QPushButton* WriteButton_;
   QPushButton* CloseButton_;
+  std::function<QString()> note_;
 };
 
 }  // namespace tonalyx

@@ -1,30 +1,43 @@
 #pragma once
 
-// Every text the definition file export dialog shows, in one place.
+#include <QtGlobal>
+
+// Every text the definition file export dialog shows, in one place, in the
+// translation context of the dialog.
 
 namespace tonalyx::export_texts {
 
-inline constexpr char kTitle[] = "音源定義ファイルの書き出し";
-inline constexpr char kFormatLabel[] = "形式";
-inline constexpr char kMapLabel[] = "音源マップ";
-inline constexpr char kMidnam[] = "MIDNAM（Ardour、Qtractor、Logic など）";
-inline constexpr char kCakewalk[] = "Cakewalk 音源定義 .ins（SONAR、Qtractor、VMPK など）";
-inline constexpr char kDomino[] = "Domino 音源定義ファイル";
-inline constexpr char kWrite[] = "書き出し…";
-inline constexpr char kClose[] = "閉じる";
-inline constexpr char kSaveCaption[] = "音源定義ファイルの保存先";
+inline constexpr char kTitle[] =
+    QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "音源定義ファイルの書き出し");
+inline constexpr char kFormatLabel[] = QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "形式");
+inline constexpr char kMapLabel[] = QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "音源マップ");
+inline constexpr char kMidnam[] =
+    QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "MIDNAM（Ardour、Qtractor、Logic など）");
+inline constexpr char kCakewalk[] = QT_TRANSLATE_NOOP(
+    "tonalyx::ExportDialog", "Cakewalk 音源定義 .ins（SONAR、Qtractor、VMPK など）");
+inline constexpr char kDomino[] =
+    QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "Domino 音源定義ファイル");
+inline constexpr char kWrite[] = QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "書き出し…");
+inline constexpr char kClose[] = QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "閉じる");
+inline constexpr char kSaveCaption[] =
+    QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "音源定義ファイルの保存先");
 inline constexpr char kMidnamFilter[] = "MIDNAM (*.midnam)";
-inline constexpr char kCakewalkFilter[] = "Cakewalk 音源定義 (*.ins)";
-inline constexpr char kDominoFilter[] = "Domino 音源定義 (*.xml)";
+inline constexpr char kCakewalkFilter[] =
+    QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "Cakewalk 音源定義 (*.ins)");
+inline constexpr char kDominoFilter[] =
+    QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "Domino 音源定義 (*.xml)");
 // %1: GM or GM2.
 inline constexpr char kNoNames[] =
-    "%1 には書き出せる名前がありません。GS か XG のマップを選んでください。";
+    QT_TRANSLATE_NOOP("tonalyx::ExportDialog",
+                      "%1 には書き出せる名前がありません。GS か XG のマップを選んでください。");
 // %1: the file written.
-inline constexpr char kWritten[] = "書き出しました: %1";
+inline constexpr char kWritten[] = QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "書き出しました: %1");
 // %1: the file, %2: its folder.
-inline constexpr char kNoFolder[] = "%1 を書き出せません。\nフォルダー %2 がありません。";
-inline constexpr char kNotWritten[] =
+inline constexpr char kNoFolder[] = QT_TRANSLATE_NOOP(
+    "tonalyx::ExportDialog", "%1 を書き出せません。\nフォルダー %2 がありません。");
+inline constexpr char kNotWritten[] = QT_TRANSLATE_NOOP(
+    "tonalyx::ExportDialog",
     "%1 を書き出せません。\nフォルダーに書き込めないか、ディスクに空きがありません。"
-    "\n元のファイルはそのままです。";
+    "\n元のファイルはそのままです。");
 
 }  // namespace tonalyx::export_texts

@@ -1,14 +1,20 @@
 #include "modules/MapChoice.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QRadioButton>
+
+#include "ui/Retranslation.h"
 
 namespace tonalyx {
 
 void BuildMapChoice(QWidget& window, std::span<const QString> captions,
                     std::function<void(int number)> chosen) {
-  auto* box = new QGroupBox(QStringLiteral("音源マップ"), &window);
+  auto* box = new QGroupBox(&window);
   box->setObjectName(QStringLiteral("GroupBox1"));
+  KeepTranslated(window, [box] {
+    box->setTitle(QCoreApplication::translate("tonalyx::MapChoice", "音源マップ"));
+  });
   const int rows = static_cast<int>(captions.size());
   box->setGeometry(8, 8, 225, 28 + 24 * rows);
   for (int i = 0; i < rows; ++i) {

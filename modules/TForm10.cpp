@@ -3,6 +3,7 @@
 #include <array>
 
 #include "modules/MapChoice.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -10,7 +11,7 @@ namespace tonalyx {
 
 TForm10::TForm10(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm10"));
-  setWindowTitle(QStringLiteral("音源マップの設定"));
+  KeepTranslated(*this, [this] { setWindowTitle(tr("音源マップの設定")); });
   ApplyDesignFont(*this);
   const std::array<QString, 6> captions = {
       QStringLiteral("MU1000/2000 Extension"), QStringLiteral("MU128 Extension"),

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "modules/ModuleTypeActions.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -15,10 +16,9 @@ namespace tonalyx {
 
 TForm3::TForm3(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm3"));
-  setWindowTitle(QStringLiteral("音源の種類"));
   ApplyDesignFont(*this);
 
-  RadioGroup1_ = new QGroupBox(QStringLiteral("音源の種類"), this);
+  RadioGroup1_ = new QGroupBox(this);
   RadioGroup1_->setObjectName(QStringLiteral("RadioGroup1"));
   RadioGroup1_->setGeometry(8, 8, 135, 105);
   items_ = new QButtonGroup(RadioGroup1_);
@@ -31,7 +31,7 @@ TForm3::TForm3(AppContext& context) : ctx_(context) {
   } items[] = {{ModuleKind::kGs, QStringLiteral("GS")},
                {ModuleKind::kXg, QStringLiteral("XG")},
                {ModuleKind::kGm, QStringLiteral("GM")},
-               {ModuleKind::kGm2, QStringLiteral("GM2(未実装）")}};
+               {ModuleKind::kGm2, QString()}};
   for (const auto& [type, caption] : items) {
     const int id = static_cast<int>(type);
     auto* item = new QRadioButton(caption, RadioGroup1_);
@@ -39,6 +39,11 @@ TForm3::TForm3(AppContext& context) : ctx_(context) {
     item->setGeometry(10, 20 + 20 * id, 115, 18);
     items_->addButton(item, id);
   }
+  KeepTranslated(*this, [this] {
+    setWindowTitle(tr("音源の種類"));
+    RadioGroup1_->setTitle(tr("音源の種類"));
+    items_->button(static_cast<int>(ModuleKind::kGm2))->setText(tr("GM2(未実装）"));
+  });
   items_->button(static_cast<int>(ModuleKind::kGs))->setChecked(true);
   ctx_.state.selected_type = Selection();
   // Only the item that becomes selected acts; clicking the selected item

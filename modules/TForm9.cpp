@@ -3,6 +3,7 @@
 #include <array>
 
 #include "modules/MapChoice.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -14,7 +15,7 @@ constexpr std::array<int, 5> kMapIndex = {4, 3, 2, 1, 0};
 
 TForm9::TForm9(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm9"));
-  setWindowTitle(QStringLiteral("音源マップの設定"));
+  KeepTranslated(*this, [this] { setWindowTitle(tr("音源マップの設定")); });
   ApplyDesignFont(*this);
   const std::array<QString, 5> captions = {
       QStringLiteral("SC-8850 Map"), QStringLiteral("SC-88Pro Map"), QStringLiteral("SC-88 Map"),

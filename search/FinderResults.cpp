@@ -90,14 +90,18 @@ QString FinderResults::DrumText(const DrumHit& hit, int column) const {
   }
 }
 
+void FinderResults::RetranslateHeaders() {
+  emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+}
+
 QVariant FinderResults::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const QString kTone[kColumns] = {QStringLiteral("プログラム"), QStringLiteral("バンク"),
-                                          QStringLiteral("音色名")};
-  static const QString kDrum[kColumns] = {QStringLiteral("キット"), QStringLiteral("ノート"),
-                                          QStringLiteral("楽器名")};
+  static constexpr const char* kTone[kColumns] = {QT_TR_NOOP("プログラム"), QT_TR_NOOP("バンク"),
+                                                  QT_TR_NOOP("音色名")};
+  static constexpr const char* kDrum[kColumns] = {QT_TR_NOOP("キット"), QT_TR_NOOP("ノート"),
+                                                  QT_TR_NOOP("楽器名")};
   if (section < 0 || section >= kColumns) return {};
-  return scope_.drums ? kDrum[section] : kTone[section];
+  return tr(scope_.drums ? kDrum[section] : kTone[section]);
 }
 
 }  // namespace tonalyx

@@ -39,6 +39,8 @@ class FinderResults : public QAbstractTableModel {
   const SearchScope& Scope() const { return scope_; }
   const ToneHit& Tone(int row) const { return tones_[static_cast<std::size_t>(row)]; }
   const DrumHit& Drum(int row) const { return drums_[static_cast<std::size_t>(row)]; }
+  // The column titles are to be shown again, in the program's new language.
+  void RetranslateHeaders();
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -12,6 +12,7 @@
 #include "audition/DrumSequence.h"
 #include "audition/ToneSequence.h"
 #include "search/ResultList.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -42,17 +43,15 @@ void PreloadResult(AppContext& ctx, const FinderResults& results, int row) {
 FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions)
     : ctx_(context), auditions_(auditions) {
   setObjectName(QStringLiteral("FinderWindow"));
-  setWindowTitle(QStringLiteral("音色検索"));
   ApplyDesignFont(*this);
 
   Edit1_ = new QLineEdit(this);
   Edit1_->setObjectName(QStringLiteral("Edit1"));
-  Edit1_->setPlaceholderText(QStringLiteral("名前の一部を入力"));
   Edit1_->setClearButtonEnabled(true);
-  RadioButton1_ = new QRadioButton(QStringLiteral("音色"), this);
+  RadioButton1_ = new QRadioButton(this);
   RadioButton1_->setObjectName(QStringLiteral("RadioButton1"));
   RadioButton1_->setChecked(true);
-  RadioButton2_ = new QRadioButton(QStringLiteral("ドラム"), this);
+  RadioButton2_ = new QRadioButton(this);
   RadioButton2_->setObjectName(QStringLiteral("RadioButton2"));
   Label1_ = new QLabel(this);
   Label1_->setObjectName(QStringLiteral("Label1"));
@@ -83,6 +82,14 @@ FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions
 
   ReadGeometry(*this, ctx_.settings_path, kFinderSection);
   Search();
+  KeepTranslated(*this, [this] {
+    setWindowTitle(tr("音色検索"));
+    Edit1_->setPlaceholderText(tr("名前の一部を入力"));
+    RadioButton1_->setText(tr("音色"));
+    RadioButton2_->setText(tr("ドラム"));
+    ShowCount();
+    results_->RetranslateHeaders();
+  });
 }
 
 FinderWindow::~FinderWindow() {
@@ -108,19 +115,21 @@ void FinderWindow::Search() {
   // the ASCII the names are written in.
   const QString text = Edit1_->text().normalized(QString::NormalizationForm_KC);
   results_->Search(ctx_.tables, scope, text.toUtf8().toStdString());
-
-  const int rows = results_->rowCount();
-  if (!scope.HasNames()) {
-    Label1_->setText(
-        QStringLiteral("%1 には検索できる名前がありません").arg(TypeName(scope.module_type)));
-  } else if (text.trimmed().isEmpty()) {
-    Label1_->clear();
-  } else {
-    Label1_->setText(rows == 0 ? QStringLiteral("見つかりません")
-                               : QStringLiteral("%1 件").arg(rows));
-  }
+  ShowCount();
   list_->setColumnWidth(0, scope.drums ? 150 : 72);
   list_->setColumnWidth(1, scope.drums ? 64 : 48);
+}
+
+void FinderWindow::ShowCount() {
+  const SearchScope& scope = results_->Scope();
+  const int rows = results_->rowCount();
+  if (!scope.HasNames()) {
+    Label1_->setText(tr("%1 には検索できる名前がありません").arg(TypeName(scope.module_type)));
+  } else if (Edit1_->text().trimmed().isEmpty()) {
+    Label1_->clear();
+  } else {
+    Label1_->setText(rows == 0 ? tr("見つかりません") : tr("%1 件").arg(rows));
+  }
 }
 
 void FinderWindow::FollowState() {

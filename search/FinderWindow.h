@@ -45,6 +45,8 @@ class FinderWindow : public QWidget {
   bool SearchingDrums() const;
   // Searches again for the field's text in the table the state selects now.
   void Search();
+  // Says how many rows the last search found, or why it found none.
+  void ShowCount();
   // Searches again when the module type or map changed since the last search.
   void FollowState();
   bool PressRow(int row);

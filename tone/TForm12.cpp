@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -9,7 +10,6 @@ namespace tonalyx {
 
 TForm12::TForm12(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm12"));
-  setWindowTitle(QStringLiteral("情報"));
   ApplyDesignFont(*this);
 
   struct LabelDesign {
@@ -18,16 +18,22 @@ TForm12::TForm12(AppContext& context) : ctx_(context) {
     const char* text;
   };
   static constexpr LabelDesign kLabels[6] = {
-      {8, 8, "プログラムナンバー="}, {120, 8, ""},  {36, 24, "バンクセレクト="}, {120, 24, ""},
-      {72, 40, "楽器名="},           {120, 40, ""},
+      {8, 8, QT_TRANSLATE_NOOP("tonalyx::TForm12", "プログラムナンバー=")}, {120, 8, ""},
+      {36, 24, QT_TRANSLATE_NOOP("tonalyx::TForm12", "バンクセレクト=")},   {120, 24, ""},
+      {72, 40, QT_TRANSLATE_NOOP("tonalyx::TForm12", "楽器名=")},           {120, 40, ""},
   };
   for (int i = 0; i < 6; ++i) {
-    auto* label = new QLabel(QString::fromUtf8(kLabels[i].text), this);
+    auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     label->move(kLabels[i].left, kLabels[i].top);
     label->adjustSize();
     labels_[i] = label;
   }
+  // Label1, Label3 and Label5 are the captions.
+  KeepTranslated(*this, [this] {
+    setWindowTitle(tr("情報"));
+    for (int i = 0; i < 6; i += 2) SetText(*labels_[i], tr(kLabels[i].text));
+  });
   connect(&ctx_.events, &Events::TonePlayed, this, &TForm12::ShowTone);
   FormCreate();
 }

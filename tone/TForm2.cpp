@@ -13,6 +13,7 @@
 #include "tone/TForm8.h"
 #include "tone/ToneButtonGrid.h"
 #include "ui/AuditionButton.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -29,23 +30,29 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
   buttons_ = CreateToneButtonGrid(*client, 0, ctx_, &SharedState::CurrentProgram);
 
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* window1 = menuBar()->addMenu(QStringLiteral("ウィンドウ"));
+  QMenu* window1 = menuBar()->addMenu(QString());
   window1->setObjectName(QStringLiteral("Window1"));
-  auto add_item = [&](const char* name, const QString& caption, auto opened) {
-    QAction* item = window1->addAction(caption);
+  auto add_item = [&](const char* name, auto opened) {
+    QAction* item = window1->addAction(QString());
     item->setObjectName(QLatin1String(name));
     connect(item, &QAction::triggered, this, [this, opened] { ShowInFront(opened(ctx_.forms)); });
     return item;
   };
-  MSB1_ = add_item("MSB1", QStringLiteral("バンクセレクトMSB"),
-                   [](const Forms& f) { return f.form6.Window(); });
-  N1_ =
-      add_item("N1", QStringLiteral("エフェクト"), [](const Forms& f) { return f.form7.Window(); });
-  add_item("N2", QStringLiteral("鍵盤"), [](const Forms& f) { return f.form8.Window(); });
-  add_item("N3", QStringLiteral("情報"), [](const Forms& f) { return f.form12.Window(); });
-  QAction* n4 = window1->addAction(QStringLiteral("音色検索"));
+  MSB1_ = add_item("MSB1", [](const Forms& f) { return f.form6.Window(); });
+  N1_ = add_item("N1", [](const Forms& f) { return f.form7.Window(); });
+  QAction* n2 = add_item("N2", [](const Forms& f) { return f.form8.Window(); });
+  QAction* n3 = add_item("N3", [](const Forms& f) { return f.form12.Window(); });
+  QAction* n4 = window1->addAction(QString());
   n4->setObjectName(QStringLiteral("N4"));
   connect(n4, &QAction::triggered, this, &TForm2::SearchRequested);
+  KeepTranslated(*this, [=, this] {
+    window1->setTitle(tr("ウィンドウ"));
+    MSB1_->setText(tr("バンクセレクトMSB"));
+    N1_->setText(tr("エフェクト"));
+    n2->setText(tr("鍵盤"));
+    n3->setText(tr("情報"));
+    n4->setText(tr("音色検索"));
+  });
 
   ReadGeometry(*this, ctx_.settings_path, WindowSection(2));
 

@@ -2,6 +2,7 @@
 
 #include "tone/ToneButtonGrid.h"
 #include "ui/AuditionButton.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -9,7 +10,7 @@ namespace tonalyx {
 
 TForm6::TForm6(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm6"));
-  setWindowTitle(QStringLiteral("バンクセレクト MSB"));
+  KeepTranslated(*this, [this] { setWindowTitle(tr("バンクセレクト MSB")); });
   ApplyDesignFont(*this);
 
   // Button n selects bank n - 1.

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "audition/ControllerMessages.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -19,14 +20,14 @@ struct RowDesign {
 };
 
 constexpr std::array<RowDesign, TForm7::kRows> kRowDesigns = {{
-    {"ベロシティー=", 88, 0, 127, 100},
-    {"モジュレーション=", 112, 0, 127, 0},
-    {"リバーブ=", 72, 0, 127, 40},
-    {"コーラス=", 72, 0, 127, 0},
-    {"ディレイ=", 72, 0, 127, 0},
-    {"パンポット=", 80, -64, 63, 0},
-    {"ピッチベンドチェンジ=", 128, -8192, 8191, 0},
-    {"ピッチベンドセンシティビティ=", 168, 0, 24, 2},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "ベロシティー="), 88, 0, 127, 100},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "モジュレーション="), 112, 0, 127, 0},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "リバーブ="), 72, 0, 127, 40},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "コーラス="), 72, 0, 127, 0},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "ディレイ="), 72, 0, 127, 0},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "パンポット="), 80, -64, 63, 0},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "ピッチベンドチェンジ="), 128, -8192, 8191, 0},
+    {QT_TRANSLATE_NOOP("tonalyx::TForm7", "ピッチベンドセンシティビティ="), 168, 0, 24, 2},
 }};
 
 constexpr int kLeft = 16;
@@ -39,17 +40,15 @@ constexpr int kBarHeight = 17;
 
 TForm7::TForm7(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm7"));
-  setWindowTitle(QStringLiteral("エフェクト"));
   ApplyDesignFont(*this);
 
   for (int row = 1; row <= kRows; ++row) {
     const RowDesign& design = kRowDesigns[row - 1];
     const int label_top = kLabelTop + kRowPitch * (row - 1);
 
-    auto* caption = new QLabel(QString::fromUtf8(design.caption), this);
+    auto* caption = new QLabel(this);
     caption->setObjectName(QStringLiteral("Label%1").arg(2 * row - 1));
     caption->move(kLeft, label_top);
-    caption->adjustSize();
     caption->installEventFilter(this);
 
     auto* value = new QLabel(QString::number(design.start), this);
@@ -71,7 +70,17 @@ TForm7::TForm7(AppContext& context) : ctx_(context) {
     scroll_bars_[row - 1] = bar;
   }
   ctx_.state.controllers = Values();
+  KeepTranslated(*this, [this] { Retranslate(); });
   FormCreate();
+}
+
+void TForm7::Retranslate() {
+  setWindowTitle(tr("エフェクト"));
+  for (int row = 1; row <= kRows; ++row) {
+    QLabel* caption = caption_labels_[row - 1];
+    caption->setText(tr(kRowDesigns[row - 1].caption));
+    caption->adjustSize();
+  }
 }
 
 void TForm7::FormCreate() { ReadGeometry(*this, ctx_.settings_path, WindowSection(7)); }

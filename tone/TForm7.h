@@ -34,6 +34,8 @@ class TForm7 : public QWidget {
   void ScrollBarChange(int row);
   void CaptionLabelClick(int row);
   void FormCreate();
+  // Sets the title and the captions in the program's language.
+  void Retranslate();
 
   AppContext& ctx_;
   // Index row - 1.

@@ -5,6 +5,7 @@
 
 #include "tone/KeyboardKey.h"
 #include "tone/ToneAudition.h"
+#include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
 
@@ -49,7 +50,7 @@ QString MiddleCLabel(ModuleKind type) {
 
 TForm8::TForm8(AppContext& context) : ctx_(context) {
   setObjectName(QStringLiteral("TForm8"));
-  setWindowTitle(QStringLiteral("鍵盤"));
+  KeepTranslated(*this, [this] { setWindowTitle(tr("鍵盤")); });
   ApplyDesignFont(*this);
 
   for (int note = 0; note < kKeys; ++note) {

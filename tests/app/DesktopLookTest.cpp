@@ -3,10 +3,14 @@
 // layout in device-independent pixels, captions that fit their buttons, and
 // settings geometry that reads and writes the same whatever the factor.
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -93,6 +97,45 @@ Widest WidestName(int a_count, int b_count, int c_count, Lookup lookup) {
         if (width > widest.width) widest = {name, width, a, b, c};
       }
   return widest;
+}
+
+// The text a label, radio button or group box shows, and the width it needs.
+struct ShownText {
+  QString text;
+  int needed = 0;
+};
+ShownText TextOf(const QWidget& control) {
+  if (const auto* label = qobject_cast<const QLabel*>(&control))
+    return {label->text(), label->fontMetrics().horizontalAdvance(label->text())};
+  if (const auto* box = qobject_cast<const QGroupBox*>(&control))
+    return {box->title(), box->fontMetrics().horizontalAdvance(box->title()) + 16};
+  if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+    if (qobject_cast<const QPushButton*>(&control) == nullptr)
+      return {button->text(), button->sizeHint().width()};
+  return {};
+}
+
+// Every label, radio button and group box of a window showing a translated
+// text (window/control names in `translated`) is wide enough for it, and the
+// text runs into no control standing to its right.
+void ExpectTextsInTheirPlaces(const QWidget& window, const QStringList& translated) {
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    const ShownText shown = TextOf(*control);
+    const QString name = window.objectName() + '/' + control->objectName();
+    if (shown.text.isEmpty() || control->isHidden() || !translated.contains(name)) continue;
+    const QString where = name + " \"" + shown.text;
+    QVERIFY2(shown.needed <= control->width(), qPrintable(QStringLiteral("%1\" needs %2 px, has %3")
+                                                              .arg(where)
+                                                              .arg(shown.needed)
+                                                              .arg(control->width())));
+    const QRect text(control->pos(), QSize(shown.needed, control->height()));
+    for (const QWidget* other :
+         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other == control || other->isHidden() || other->x() <= control->x()) continue;
+      QVERIFY2(!text.intersects(other->geometry()),
+               qPrintable(QStringLiteral("%1\" runs into %2").arg(where, other->objectName())));
+    }
+  }
 }
 
 QPushButton* Button(QWidget* window, int n) {
@@ -203,14 +246,32 @@ class DesktopLookTest : public QObject {
     ExpectShownWhole(Button(f.form4, xg_drum.c + 1), xg_drum.name);
   }
 
-  void everyFixedCaptionFitsItsButton() {
-    World world;
+  void everyFixedCaptionFitsItsControl_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::newRow("Japanese") << QByteArray();
+    QTest::newRow("English") << QByteArray("[dev]\nlanguage=en\n");
+  }
+  void everyFixedCaptionFitsItsControl() {
+    QFETCH(QByteArray, settings);
+    // The controls with texts of their own language; the others show names.
+    QStringList translated;
+    {
+      const World japanese;
+      for (QWidget* window : japanese.Windows())
+        for (const QWidget* control : window->findChildren<QWidget*>())
+          if (TextOf(*control).text.contains(QRegularExpression(QStringLiteral("[^\\x00-\\x7F]"))))
+            translated << window->objectName() + '/' + control->objectName();
+    }
+    QVERIFY(translated.size() >= 16);  // captions, group boxes, radio items
+    World world(settings);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     for (QWidget* window : world.Windows()) {
       for (QPushButton* button : window->findChildren<QPushButton*>()) {
         QString shown = button->text();
         shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
         if (!shown.isEmpty()) ExpectShownWhole(button, shown);
       }
+      ExpectTextsInTheirPlaces(*window, translated);
     }
   }
 

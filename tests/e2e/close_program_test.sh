@@ -4,7 +4,9 @@
 # opened through the main window's buttons and the menus (xdotool clicks and
 # keys), two of them closed again (they must only hide), then the main
 # window's close box (or a stop signal), after which the process must end by
-# itself with status 0 and its settings stored.
+# itself with status 0 and its settings stored. The run stopped by SIGINT
+# is in English, as chosen in the settings file: the same windows under
+# their English titles, and the same bytes at the output.
 #
 #   close_program_test.sh <tonalyx> <e2e driver> <close request> <device> close|TERM|INT
 #
@@ -23,6 +25,14 @@ id=$("$driver" list | awk -F '\t' -v name="$device" '$2 == name { print $1; exit
 [[ -n $id ]] || fail "no device named $device"
 cp "$program" "$WORK/tonalyx"
 printf '[Dev]\nDev_num=%s\ndrum=%s\n' "$id" "$device" >"$WORK/tonalyx.ini"
+# Module type, tone map, bank, controller, keyboard, information windows and
+# the finder.
+titles=("音源の種類" "音源マップの設定" "バンクセレクト MSB" "エフェクト" "鍵盤" "情報" "音色検索")
+if [[ $how == INT ]]; then
+  echo "language=en" >>"$WORK/tonalyx.ini"
+  titles=("Module type" "Tone map" "Bank select MSB" "Effects" "Keyboard" "Information"
+    "Find a sound")
+fi
 start_program "$WORK/tonalyx"
 
 main=$(window "Tonalyx Main")
@@ -49,20 +59,19 @@ for hold in "1 Escape Escape" "3 Return"; do
   xdotool key --delay 100 $keys
   sleep 0.3
 done
-window "バンクセレクト MSB" >/dev/null
+window "${titles[2]}" >/dev/null
 click "$main" 150 40
 drum_window=$(window "Rhytmalo")
 menu_item "$main" 1 # module type window
 menu_item "$main" 2 # GS map window
 for n in 1 2 3 4 5; do menu_item "$program_window" "$n"; done # 5: the finder
 menu_item "$drum_window" 1                                  # GS kit window
-for title in "音源の種類" "音源マップの設定" "バンクセレクト MSB" "エフェクト" "鍵盤" "情報" \
-  "音色検索" "Rhytmalo Program Number"; do
+for title in "${titles[@]}" "Rhytmalo Program Number"; do
   window "$title" >/dev/null
 done
 # Two of them closed again by their close boxes: they only hide, and the
 # program runs on.
-for title in "鍵盤" "音源マップの設定"; do
+for title in "${titles[4]}" "${titles[1]}"; do
   win=$(window "$title")
   "$CLOSE_REQUEST" "$win"
   for _ in $(seq 100); do
@@ -78,7 +87,9 @@ shown=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
 end_program "$how" "$main"
 
 settings=$(tr -d '\r' <"$WORK/tonalyx.ini")
-for line in "[window]" "[Window2]" "[Window12]" "dev_num=$id" "drum=$device"; do
+expected=("[window]" "[Window2]" "[Window12]" "dev_num=$id" "drum=$device")
+[[ $how == INT ]] && expected+=("language=en")
+for line in "${expected[@]}"; do
   grep -qixF "$line" <<<"$settings" || fail "the settings lack '$line'"
 done
 echo "PASS: $how with $shown windows shown ended the program in $END_MS ms"

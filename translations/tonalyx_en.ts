@@ -1,0 +1,323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>tonalyx::ExportDialog</name>
+    <message>
+        <source>音源定義ファイルの書き出し</source>
+        <translation>Export a definition file</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>音源マップ</source>
+        <translation>Tone map</translation>
+    </message>
+    <message>
+        <source>MIDNAM（Ardour、Qtractor、Logic など）</source>
+        <translation>MIDNAM (Ardour, Qtractor, Logic, …)</translation>
+    </message>
+    <message>
+        <source>Cakewalk 音源定義 .ins（SONAR、Qtractor、VMPK など）</source>
+        <translation>Cakewalk instrument definitions .ins (SONAR, Qtractor, VMPK, …)</translation>
+    </message>
+    <message>
+        <source>Domino 音源定義ファイル</source>
+        <translation>Domino module definition</translation>
+    </message>
+    <message>
+        <source>書き出し…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>音源定義ファイルの保存先</source>
+        <translation>Save the definition file as</translation>
+    </message>
+    <message>
+        <source>Cakewalk 音源定義 (*.ins)</source>
+        <translation>Cakewalk instrument definitions (*.ins)</translation>
+    </message>
+    <message>
+        <source>Domino 音源定義 (*.xml)</source>
+        <translation>Domino module definition (*.xml)</translation>
+    </message>
+    <message>
+        <source>%1 には書き出せる名前がありません。GS か XG のマップを選んでください。</source>
+        <translation>%1 has no names to export. Choose a GS or XG map.</translation>
+    </message>
+    <message>
+        <source>書き出しました: %1</source>
+        <translation>Written: %1</translation>
+    </message>
+    <message>
+        <source>%1 を書き出せません。
+フォルダー %2 がありません。</source>
+        <translation>Cannot write %1.
+The folder %2 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 を書き出せません。
+フォルダーに書き込めないか、ディスクに空きがありません。
+元のファイルはそのままです。</source>
+        <translation>Cannot write %1.
+The folder cannot be written to, or the disk is full.
+The old file is unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::FinderResults</name>
+    <message>
+        <source>プログラム</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>バンク</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>音色名</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>キット</source>
+        <translation>Kit</translation>
+    </message>
+    <message>
+        <source>ノート</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>楽器名</source>
+        <translation>Instrument</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::FinderWindow</name>
+    <message>
+        <source>音色検索</source>
+        <translation>Find a sound</translation>
+    </message>
+    <message>
+        <source>名前の一部を入力</source>
+        <translation>Part of a name</translation>
+    </message>
+    <message>
+        <source>音色</source>
+        <translation>Tones</translation>
+    </message>
+    <message>
+        <source>ドラム</source>
+        <translation>Drums</translation>
+    </message>
+    <message>
+        <source>%1 には検索できる名前がありません</source>
+        <translation>%1 has no names to search</translation>
+    </message>
+    <message>
+        <source>見つかりません</source>
+        <translation>Nothing found</translation>
+    </message>
+    <message>
+        <source>%1 件</source>
+        <translation>%1 found</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::MapChoice</name>
+    <message>
+        <source>音源マップ</source>
+        <translation>Tone map</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm1</name>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>音源の種類の設定</source>
+        <translation>Module type…</translation>
+    </message>
+    <message>
+        <source>音源マップの設定</source>
+        <translation>Tone map…</translation>
+    </message>
+    <message>
+        <source>音源定義ファイルの書き出し…</source>
+        <translation>Export definition file…</translation>
+    </message>
+    <message>
+        <source>ＭＩＤＩデバイスが開けません</source>
+        <translation>Cannot open the MIDI device</translation>
+    </message>
+    <message>
+        <source>MIDI入力</source>
+        <translation>MIDI input</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm10</name>
+    <message>
+        <source>音源マップの設定</source>
+        <translation>Tone map</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm11</name>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>楽器名=</source>
+        <translation>Name=</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm12</name>
+    <message>
+        <source>プログラムナンバー=</source>
+        <translation>Program number=</translation>
+    </message>
+    <message>
+        <source>バンクセレクト=</source>
+        <translation>Bank select=</translation>
+    </message>
+    <message>
+        <source>楽器名=</source>
+        <translation>Name=</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm2</name>
+    <message>
+        <source>ウィンドウ</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>バンクセレクトMSB</source>
+        <translation>Bank select MSB</translation>
+    </message>
+    <message>
+        <source>エフェクト</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>鍵盤</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>音色検索</source>
+        <translation>Find a sound</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm3</name>
+    <message>
+        <source>音源の種類</source>
+        <translation>Module type</translation>
+    </message>
+    <message>
+        <source>GM2(未実装）</source>
+        <translation>GM2 (not yet)</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm4</name>
+    <message>
+        <source>ウィンドウ</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>プログラムナンバー</source>
+        <translation>Program number</translation>
+    </message>
+    <message>
+        <source>エフェクト</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>音色検索</source>
+        <translation>Find a sound</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm6</name>
+    <message>
+        <source>バンクセレクト MSB</source>
+        <translation>Bank select MSB</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm7</name>
+    <message>
+        <source>ベロシティー=</source>
+        <translation>Velocity=</translation>
+    </message>
+    <message>
+        <source>モジュレーション=</source>
+        <translation>Modulation=</translation>
+    </message>
+    <message>
+        <source>リバーブ=</source>
+        <translation>Reverb=</translation>
+    </message>
+    <message>
+        <source>コーラス=</source>
+        <translation>Chorus=</translation>
+    </message>
+    <message>
+        <source>ディレイ=</source>
+        <translation>Delay=</translation>
+    </message>
+    <message>
+        <source>パンポット=</source>
+        <translation>Pan=</translation>
+    </message>
+    <message>
+        <source>ピッチベンドチェンジ=</source>
+        <translation>Pitch bend=</translation>
+    </message>
+    <message>
+        <source>ピッチベンドセンシティビティ=</source>
+        <translation>Bend range=</translation>
+    </message>
+    <message>
+        <source>エフェクト</source>
+        <translation>Effects</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm8</name>
+    <message>
+        <source>鍵盤</source>
+        <translation>Keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::TForm9</name>
+    <message>
+        <source>音源マップの設定</source>
+        <translation>Tone map</translation>
+    </message>
+</context>
+</TS>
