@@ -4,9 +4,10 @@
 
 namespace tonalyx {
 namespace {
-constexpr int kControlChannel1 = 0xB0;
-constexpr int kControlChannel10 = 0xB9;
-constexpr int kPitchBendChannel1 = 0xE0;
+// Channels as the status byte counts them: 0 is channel 1.
+constexpr int kControlChannel1 = kControlChange | 0;
+constexpr int kControlChannel10 = kControlChange | 9;
+constexpr int kPitchBendChannel1 = kPitchBend | 0;
 }  // namespace
 
 ControllerChange::ControllerChange(ControllerBar bar, int position) {

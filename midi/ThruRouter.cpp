@@ -45,7 +45,7 @@ std::optional<ProgramRequest> ThruRouter::Route(std::uint32_t message, int chann
       pedal_down_.fill(false);
     }
   }
-  port.SendShort(ShortMessage((StatusByte(message) & 0xF0) | to, data1, data2));
+  port.SendShort(ShortMessage(kind | to, data1, data2));
   return std::nullopt;
 }
 
