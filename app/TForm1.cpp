@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/KeyboardInput.h"
 #include "app/LanguageMenu.h"
 #include "app/MainWindowTexts.h"
+#include "app/MidiInputChoice.h"
 #include "midi/ShortMessage.h"
 #include "modules/ModuleTypeActions.h"
 #include "settings/SettingsFile.h"
@@ -47,7 +47,7 @@ void TForm1::BuildControls() {
   N3->setObjectName(QStringLiteral("N3"));
   input_menu_ = N1->addMenu(QString());
   input_menu_->setObjectName(QStringLiteral("MidiInputMenu"));
-  input_ = new KeyboardInput(ctx_, *input_menu_);
+  input_ = new MidiInputChoice(ctx_, *input_menu_);
   input_->setParent(this);
   setMenuBar(menu_bar);
   connect(N2, &QAction::triggered, this, [this] { N2Click(); });

@@ -12,7 +12,7 @@ class QMenu;
 
 namespace tonalyx {
 
-class KeyboardInput;
+class MidiInputChoice;
 class LanguageMenu;
 class PopupComboBox;
 
@@ -37,7 +37,7 @@ class TForm1 : public QMainWindow {
   void N3Click();
   // Lists the output devices again, keeping the selected one by name.
   void RelistDevices();
-  KeyboardInput& Input() { return *input_; }
+  MidiInputChoice& Input() { return *input_; }
 
  signals:
   // The drum button has read the saved module type; the module type window
@@ -71,7 +71,7 @@ class TForm1 : public QMainWindow {
   QAction* N2 = nullptr;
   QAction* N3 = nullptr;
   QMenu* input_menu_ = nullptr;
-  KeyboardInput* input_ = nullptr;
+  MidiInputChoice* input_ = nullptr;
   QAction* export_item_ = nullptr;
   LanguageMenu* language_ = nullptr;
 

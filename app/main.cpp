@@ -7,14 +7,12 @@
 #include <filesystem>
 
 #include "app/FormSet.h"
+#include "app/OutputDevices.h"
 #include "app/ProgramEnd.h"
 #include "app/ProgramIdentity.h"
 #include "app/TForm1.h"
-#include "midi/OutputDevices.h"
-#include "midi/SynthBackend.h"
-#include "midi/SystemMidi.h"
+#include "drivers/SystemMidi.h"
 #include "settings/SettingsLocation.h"
-#include "settings/SoundfontSetting.h"
 #include "ui/AppContext.h"
 
 namespace {
@@ -61,9 +59,7 @@ int main(int argc, char* argv[]) {
   tonalyx::ApplyProgramIdentity();
 
   const auto settings_path = SettingsPath();
-  auto backend = tonalyx::CreateOutputBackend([settings_path] {
-    return tonalyx::SoundfontSetting(settings_path, tonalyx::kSystemSoundfont);
-  });
+  auto backend = tonalyx::CreateOutputBackend(settings_path);
   // Its client is made on first use, after the outputs', so under JACK the
   // output client keeps the program's plain name. It outlives the context,
   // whose thru closes it.

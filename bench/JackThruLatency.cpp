@@ -18,10 +18,10 @@
 #include <thread>
 #include <vector>
 
+#include "drivers/RtMidiInput.h"
+#include "drivers/RtMidiOutput.h"
 #include "midi/MidiPort.h"
-#include "midi/MidiThru.h"
-#include "midi/RtMidiBackend.h"
-#include "midi/RtMidiInput.h"
+#include "thru/MidiThru.h"
 
 namespace tonalyx {
 namespace {
@@ -80,7 +80,7 @@ int Run(int notes) {
   jack_set_process_callback(probe.client, &Probe::Process, &probe);
   jack_activate(probe.client);
 
-  RtMidiBackend backend;
+  RtMidiOutput backend;
   RtMidiInput input;
   MidiPort port(backend);
   MidiThru thru(port);

@@ -13,8 +13,8 @@
 // after the ten tones and after resting on the 128 tones.
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,10 +24,8 @@
 #include <string>
 
 #include "app/FormSet.h"
+#include "app/OutputDevices.h"
 #include "app/TForm1.h"
-#include "midi/OutputDevices.h"
-#include "midi/SynthBackend.h"
-#include "settings/SoundfontSetting.h"
 #include "tone/TForm2.h"
 #include "ui/AppContext.h"
 
@@ -60,8 +58,7 @@ int main(int argc, char** argv) {
 
   QTemporaryDir dir;
   const std::string settings = (dir.path() + QStringLiteral("/tonalyx.ini")).toStdString();
-  auto backend = tonalyx::CreateOutputBackend(
-      [settings] { return tonalyx::SoundfontSetting(settings, tonalyx::kSystemSoundfont); });
+  auto backend = tonalyx::CreateOutputBackend(settings);
   const int synth = backend->DeviceCount() - 1;  // the built-in synth comes last
   std::ofstream(settings) << "[Dev]\nDev_num=" << synth << "\ndrum=" << *backend->DeviceName(synth)
                           << "\n";

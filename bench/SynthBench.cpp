@@ -19,8 +19,8 @@
 #include "audition/ToneSequence.h"
 #include "midi/MidiPort.h"
 #include "midi/ShortMessage.h"
-#include "midi/SynthBackend.h"
 #include "midi/TonePreload.h"
+#include "synth/SynthBackend.h"
 
 namespace tonalyx {
 namespace {

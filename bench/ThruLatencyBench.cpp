@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "midi/MidiPort.h"
-#include "midi/MidiThru.h"
 #include "support/FakeInputBackend.h"
+#include "thru/MidiThru.h"
 
 namespace tonalyx {
 namespace {

@@ -24,8 +24,8 @@
 #include <vector>
 
 #include "app/FormSet.h"
-#include "midi/SynthBackend.h"
 #include "support/RecordingBackend.h"
+#include "synth/SynthBackend.h"
 #include "tone/TForm2.h"
 #include "tone/TForm6.h"
 #include "ui/AppContext.h"

@@ -25,11 +25,9 @@
 #include <string_view>
 
 #include "app/FormSet.h"
+#include "app/OutputDevices.h"
 #include "app/ProgramIdentity.h"
 #include "app/TForm1.h"
-#include "midi/OutputDevices.h"
-#include "midi/SynthBackend.h"
-#include "settings/SoundfontSetting.h"
 #include "tone/TForm7.h"
 #include "ui/AppContext.h"
 #include "ui/UiLook.h"
@@ -83,9 +81,7 @@ int main(int argc, char* argv[]) {
   if (english && layout.write(kEnglish) < 0) return 1;
   layout.close();
 
-  auto backend = tonalyx::CreateOutputBackend([settings = settings_path.toStdString()] {
-    return tonalyx::SoundfontSetting(settings, tonalyx::kSystemSoundfont);
-  });
+  auto backend = tonalyx::CreateOutputBackend(settings_path.toStdString());
   tonalyx::AppContext context(*backend, settings_path.toStdString());
   context.sleep_ms = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   // A machine without an audio output cannot open the built-in synth; the

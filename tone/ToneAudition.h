@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi/ThruRouter.h"
+#include "thru/ThruRouter.h"
 #include "ui/AppContext.h"
 
 namespace tonalyx {

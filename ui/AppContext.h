@@ -7,8 +7,8 @@
 #include "audition/SharedState.h"
 #include "midi/InputBackend.h"
 #include "midi/MidiPort.h"
-#include "midi/MidiThru.h"
 #include "tables/NameTables.h"
+#include "thru/MidiThru.h"
 #include "ui/Events.h"
 
 class QWidget;

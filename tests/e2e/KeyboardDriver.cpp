@@ -31,9 +31,9 @@
 
 #include "app/FormSet.h"
 #include "app/TForm1.h"
+#include "drivers/RtMidiInput.h"
+#include "drivers/RtMidiOutput.h"
 #include "drum/TForm4.h"
-#include "midi/RtMidiBackend.h"
-#include "midi/RtMidiInput.h"
 #include "tests/e2e/KeyboardSource.h"
 #include "tone/TForm12.h"
 #include "ui/AppContext.h"
@@ -149,7 +149,7 @@ int Run(int argc, char** argv) {
   QApplication app(argc, argv);
   KeyboardSource keys("keys");
   if (!keys.Ok()) return 4;
-  RtMidiBackend backend;
+  RtMidiOutput backend;
   RtMidiInput input;
   // The flood is too fast for the capture client to keep every message: the
   // stand-in keyboard follows the notes itself, as the sound module.

@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "drivers/RtMidiOutput.h"
 #include "midi/MidiPort.h"
-#include "midi/RtMidiBackend.h"
 #include "midi/ShortMessage.h"
 
 namespace tonalyx {
@@ -47,15 +47,15 @@ const std::map<std::string, Scenario>& Scenarios() {
   return kScenarios;
 }
 
-const char* ApiName(RtMidiBackend::Api api) {
+const char* ApiName(RtMidiOutput::Api api) {
   switch (api) {
-    case RtMidiBackend::Api::kAlsa:
+    case RtMidiOutput::Api::kAlsa:
       return "alsa";
-    case RtMidiBackend::Api::kJack:
+    case RtMidiOutput::Api::kJack:
       return "jack";
-    case RtMidiBackend::Api::kCoreMidi:
+    case RtMidiOutput::Api::kCoreMidi:
       return "coremidi";
-    case RtMidiBackend::Api::kNone:
+    case RtMidiOutput::Api::kNone:
       break;
   }
   return "none";
@@ -69,7 +69,7 @@ int FindDevice(MidiBackend& backend, const std::string& name) {
 }
 
 int Run(int argc, char** argv) {
-  RtMidiBackend backend;
+  RtMidiOutput backend;
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "api" && argc == 2) {
     std::printf("%s\n", ApiName(backend.ActiveApi()));

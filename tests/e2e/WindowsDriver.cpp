@@ -26,8 +26,8 @@
 
 #include "app/FormSet.h"
 #include "app/TForm1.h"
+#include "drivers/RtMidiOutput.h"
 #include "drum/TForm4.h"
-#include "midi/RtMidiBackend.h"
 #include "search/FinderResults.h"
 #include "search/FinderWindow.h"
 #include "search/ResultList.h"
@@ -85,7 +85,7 @@ int Run(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  RtMidiBackend backend;
+  RtMidiOutput backend;
   int id = -1;
   for (int i = 0; i < backend.DeviceCount() && id < 0; ++i)
     if (backend.DeviceName(i) == argv[1]) id = i;

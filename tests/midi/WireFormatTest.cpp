@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "midi/PortName.h"
+#include "drivers/PortName.h"
 #include "midi/ShortMessage.h"
 
 namespace tonalyx {

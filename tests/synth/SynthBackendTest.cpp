@@ -12,10 +12,10 @@
 #include "midi/MidiPort.h"
 #include "midi/ResetMessages.h"
 #include "midi/ShortMessage.h"
-#include "midi/SynthBackend.h"
 #include "midi/TonePreload.h"
 #include "settings/SettingsFile.h"
 #include "settings/SoundfontSetting.h"
+#include "synth/SynthBackend.h"
 
 namespace tonalyx {
 namespace {
