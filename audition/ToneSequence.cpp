@@ -102,8 +102,9 @@ void SendToneSelection(MidiPort& port, const SharedState& state) {
       SendAll(port, std::array{ShortMessage(kControlChange, 0x00, 0x00),
                                ShortMessage(kControlChange, 0x20, state.CurrentBank), program});
       break;
-    case ModuleKind::kGm:
-      port.SendShort(program);
+    case ModuleKind::kGm:  // bank 0, as the GM press selects it
+      SendAll(port, std::array{ShortMessage(kControlChange, 0x00, 0x00),
+                               ShortMessage(kControlChange, 0x20, 0x00), program});
       break;
     case ModuleKind::kGm2:
       break;

@@ -32,7 +32,8 @@ void SendToneStart(MidiPort& port, const SharedState& state, const ControllerVal
 void SendToneRelease(MidiPort& port, const SharedState& state);
 // What selects CurrentProgram in CurrentBank without playing it, by module
 // type: GS Bank Select MSB CurrentBank, LSB MapIndex and the program; XG MSB 0,
-// LSB CurrentBank and the program; GM the program alone; GM2 nothing.
+// LSB CurrentBank and the program; GM MSB 0, LSB 0 and the program; GM2
+// nothing.
 void SendToneSelection(MidiPort& port, const SharedState& state);
 // Lets the port's backend get the tone ready that SendToneStart would play
 // with this state; sends nothing.

@@ -9,11 +9,6 @@
 namespace tonalyx {
 namespace {
 
-void Deliver(double /*delta_time*/, std::vector<unsigned char>* message, void* receiver) {
-  if (message == nullptr || message->empty()) return;
-  (*static_cast<MidiInputBackend::Receiver*>(receiver))(*message);
-}
-
 // "Tonalyx:Tonalyx Out", or under JACK "Tonalyx-01:Tonalyx Out" when another
 // of our clients took the plain name first.
 bool IsOwnOutput(const std::string& name) {
@@ -26,6 +21,12 @@ bool IsOwnOutput(const std::string& name) {
 
 RtMidiInput::RtMidiInput() = default;
 
+void RtMidiInput::Deliver(double /*delta_time*/, std::vector<unsigned char>* message, void* input) {
+  if (message == nullptr || message->empty()) return;
+  auto& self = *static_cast<RtMidiInput*>(input);
+  self.gate_.Pass([&] { self.receiver_(*message); });
+}
+
 RtMidiInput::~RtMidiInput() { Close(); }
 
 RtMidiIn* RtMidiInput::Client() {
@@ -34,7 +35,9 @@ RtMidiIn* RtMidiInput::Client() {
   in_ = FirstAnsweringApi<RtMidiIn>(api_, last_error_);
   if (!in_) return nullptr;
   in_->setErrorCallback(&KeepRtMidiError, &last_error_);
-  in_->ignoreTypes(false, false, false);
+  // RtMidi drops system exclusive, timing and active sensing itself, so it
+  // never gathers a long system exclusive message on JACK's process thread.
+  in_->ignoreTypes(true, true, true);
   return in_.get();
 }
 
@@ -55,18 +58,23 @@ bool RtMidiInput::Open(int id, Receiver receiver) {
   Close();
   if (!DeviceName(id)) return false;
   receiver_ = std::move(receiver);
-  in_->setCallback(&Deliver, &receiver_);
+  in_->setCallback(&Deliver, this);
+  listening_ = true;
+  gate_.Open();
   in_->openPort(static_cast<unsigned>(id), kRtMidiInPortName);
   if (in_->isPortOpen()) return true;
-  in_->cancelCallback();
+  Close();
   return false;
 }
 
 void RtMidiInput::Close() {
-  if (!in_ || !in_->isPortOpen()) return;
-  // Under ALSA this ends RtMidi's input thread; under JACK the port leaves
-  // the graph before its next process cycle.
-  in_->closePort();
+  if (!listening_) return;
+  listening_ = false;
+  // Under ALSA closing the port ends RtMidi's input thread; under JACK the
+  // port leaves the graph, but a process cycle already running may still
+  // deliver: the gate turns it away and waits for one already delivering.
+  gate_.Close();
+  if (in_->isPortOpen()) in_->closePort();
   in_->cancelCallback();
 }
 

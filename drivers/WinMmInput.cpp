@@ -26,10 +26,13 @@ bool WinMmInput::Open(int id, Receiver receiver) {
   Close();
   if (id < 0) return false;
   receiver_ = std::move(receiver);
+  gate_.Open();
   HMIDIIN handle = nullptr;
   if (api_.Open(&handle, static_cast<UINT>(id), reinterpret_cast<DWORD_PTR>(&WinMmInput::Callback),
-                reinterpret_cast<DWORD_PTR>(this), CALLBACK_FUNCTION) != MMSYSERR_NOERROR)
+                reinterpret_cast<DWORD_PTR>(this), CALLBACK_FUNCTION) != MMSYSERR_NOERROR) {
+    gate_.Close();
     return false;
+  }
   handle_ = handle;
   if (api_.Start(handle_) == MMSYSERR_NOERROR) return true;
   Close();
@@ -38,17 +41,20 @@ bool WinMmInput::Open(int id, Receiver receiver) {
 
 void WinMmInput::Close() {
   if (handle_ == nullptr) return;
+  // A callback already running on the platform's thread may still be
+  // delivering: the gate turns later ones away and waits for it.
+  gate_.Close();
   api_.Stop(handle_);
   api_.Reset(handle_);
-  // Once the close returns the platform calls the callback no more.
   api_.Close(handle_);
   handle_ = nullptr;
 }
 
 void CALLBACK WinMmInput::Callback(HMIDIIN /*handle*/, UINT message, DWORD_PTR instance,
                                    DWORD_PTR param1, DWORD_PTR /*param2*/) {
-  if (message == MIM_DATA)
-    reinterpret_cast<WinMmInput*>(instance)->Take(static_cast<DWORD>(param1));
+  if (message != MIM_DATA) return;
+  auto& self = *reinterpret_cast<WinMmInput*>(instance);
+  self.gate_.Pass([&] { self.Take(static_cast<DWORD>(param1)); });
 }
 
 void WinMmInput::Take(DWORD message) {

@@ -5,6 +5,7 @@
 
 #include "drivers/WinMmInCalls.h"
 #include "midi/InputBackend.h"
+#include "midi/ReceiverGate.h"
 
 namespace tonalyx {
 
@@ -37,6 +38,7 @@ class WinMmInput : public MidiInputBackend {
   WinMmInCalls& api_;
   HMIDIIN handle_ = nullptr;
   Receiver receiver_;
+  ReceiverGate gate_;
 };
 
 }  // namespace tonalyx

@@ -1,5 +1,7 @@
 #include "thru/MidiThru.h"
 
+#include "thru/MidiInputParser.h"
+
 namespace tonalyx {
 namespace {
 constexpr int kChannel1 = 0;
@@ -9,14 +11,13 @@ constexpr int kChannel10 = 9;
 MidiThru::~MidiThru() { Close(); }
 
 bool MidiThru::Open(MidiInputBackend& backend, int id) {
+  // No input is open and no thread runs after Close: the ring is ours alone.
   Close();
-  parser_ = MidiInputParser();
-  head_.store(0);
-  tail_.store(0);
+  ring_.Clear();
   overflowed_.store(false);
   running_.store(true);
   thread_ = std::thread([this] { Run(); });
-  if (!backend.Open(id, [this](std::span<const std::uint8_t> bytes) { Receive(bytes); })) {
+  if (!backend.Open(id, [this](std::span<const std::uint8_t> delivery) { Receive(delivery); })) {
     StopThread();
     return false;
   }
@@ -26,6 +27,7 @@ bool MidiThru::Open(MidiInputBackend& backend, int id) {
 
 void MidiThru::Close() {
   if (backend_ != nullptr) {
+    // Once this returns, the input's thread calls Receive no more.
     backend_->Close();
     backend_ = nullptr;
   }
@@ -36,8 +38,7 @@ void MidiThru::Close() {
 void MidiThru::StopThread() {
   if (!thread_.joinable()) return;
   running_.store(false);
-  pending_.store(true);
-  pending_.notify_one();
+  wake_.Notify();
   thread_.join();
 }
 
@@ -57,37 +58,22 @@ void MidiThru::Resume() {
   paused_ = false;
 }
 
-void MidiThru::Receive(std::span<const std::uint8_t> bytes) {
-  // A service may call once more while its port closes.
-  if (!running_.load()) return;
-  bool queued = false;
-  for (const std::uint8_t byte : bytes) {
-    const std::optional<std::uint32_t> message = parser_.Take(byte);
-    if (!message) continue;
-    const std::size_t head = head_.load(std::memory_order_relaxed);
-    if (head - tail_.load(std::memory_order_acquire) == kRingSize) {
-      overflowed_.store(true);
-      continue;
-    }
-    ring_[head % kRingSize] = *message;
-    head_.store(head + 1, std::memory_order_release);
-    queued = true;
-  }
-  if (!queued) return;
-  pending_.store(true);
-  pending_.notify_one();
+void MidiThru::Receive(std::span<const std::uint8_t> delivery) {
+  const std::optional<std::uint32_t> message = ChannelMessageOf(delivery);
+  if (!message) return;
+  if (!ring_.Push(*message)) overflowed_.store(true);
+  wake_.Notify();
 }
 
 void MidiThru::Run() {
-  while (running_.load()) {
-    pending_.store(false);
-    std::size_t tail = tail_.load(std::memory_order_relaxed);
-    while (tail != head_.load(std::memory_order_acquire)) {
-      Forward(ring_[tail % kRingSize]);
-      tail_.store(++tail, std::memory_order_release);
-    }
+  for (;;) {
+    // Read before looking for work: whatever is queued, overflowed or
+    // stopped after this reading wakes the wait below at once.
+    const std::uint32_t seen = wake_.Count();
+    ring_.TakeQueued([this](std::uint32_t message) { Forward(message); });
     if (overflowed_.exchange(false)) EndHeldNotes();
-    if (tail == head_.load(std::memory_order_acquire)) pending_.wait(false);
+    if (!running_.load()) return;
+    wake_.WaitWhile(seen);
   }
 }
 

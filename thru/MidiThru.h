@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -10,8 +9,9 @@
 
 #include "midi/InputBackend.h"
 #include "midi/MidiPort.h"
-#include "thru/MidiInputParser.h"
+#include "thru/MessageRing.h"
 #include "thru/ThruRouter.h"
+#include "thru/WakeSignal.h"
 
 namespace tonalyx {
 
@@ -19,8 +19,9 @@ namespace tonalyx {
 // what it sends routed by ThruRouter to the auditioned channel, and its
 // program changes handed to a listener.
 //
-// Three threads meet here. The input service's thread only parses the bytes
-// and queues whole messages in a fixed ring: it may be JACK's process thread,
+// Three threads meet here. The input service's thread only takes the channel
+// message of each delivery and queues it in a fixed ring, waking the thru
+// thread without waiting for anything: it may be JACK's process thread,
 // which must never wait for a lock that the window thread holds while it
 // opens or closes a device (a JACK close waits out a few periods). A thru
 // thread of our own takes the messages from the ring and sends them under the
@@ -54,14 +55,10 @@ class MidiThru {
   void Resume();
   // True when every message that arrived has been passed on (and every
   // program change handed to the listener).
-  bool Drained() const {
-    return tail_.load(std::memory_order_acquire) == head_.load(std::memory_order_acquire);
-  }
+  bool Drained() const { return ring_.Empty(); }
 
  private:
-  static constexpr std::size_t kRingSize = 4096;  // a power of two
-
-  void Receive(std::span<const std::uint8_t> bytes);
+  void Receive(std::span<const std::uint8_t> delivery);
   void Run();
   void Forward(std::uint32_t message);
   void StopThread();
@@ -70,16 +67,13 @@ class MidiThru {
   ProgramListener listener_;
   MidiInputBackend* backend_ = nullptr;
 
-  // Written by the input's thread only.
-  MidiInputParser parser_;
-  // Single producer (the input's thread), single consumer (the thru thread).
-  std::array<std::uint32_t, kRingSize> ring_{};
-  std::atomic<std::size_t> head_{0};
-  std::atomic<std::size_t> tail_{0};
+  // From the input's thread (the only producer) to the thru thread.
+  MessageRing ring_;
   // The ring was full and a message was lost: once the ring is drained, the
   // notes held are ended, since a lost note-off would leave one sounding.
   std::atomic<bool> overflowed_{false};
-  std::atomic<bool> pending_{false};
+  // Counts what the thru thread is woken for: messages, an overflow, a stop.
+  WakeSignal wake_;
   std::atomic<bool> running_{false};
   std::atomic<bool> drums_{false};
   std::thread thread_;

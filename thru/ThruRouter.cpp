@@ -65,11 +65,4 @@ void ThruRouter::EndHeld(MidiPort& port) {
   pedal_down_.fill(false);
 }
 
-bool ThruRouter::AnyHeld() const {
-  for (const auto& notes : held_)
-    for (const std::uint8_t held : notes)
-      if (held != 0) return true;
-  return false;
-}
-
 }  // namespace tonalyx

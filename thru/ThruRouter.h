@@ -28,7 +28,6 @@ class ThruRouter {
   std::optional<ProgramRequest> Route(std::uint32_t message, int channel, MidiPort& port);
   // Ends every note the keyboard holds and lets go of every sustain pedal.
   void EndHeld(MidiPort& port);
-  bool AnyHeld() const;
 
  private:
   // By input channel and note: the output channel + 1 the note went to, or 0.

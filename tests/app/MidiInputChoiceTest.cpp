@@ -2,7 +2,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QThread>
 #include <QtTest>
 #include <fstream>
 #include <sstream>
@@ -11,6 +10,7 @@
 
 #include "app/TForm1.h"
 #include "midi/ShortMessage.h"
+#include "support/ThruDrain.h"
 #include "support/WindowTestWorld.h"
 #include "tone/TForm12.h"
 
@@ -52,10 +52,11 @@ struct Run : WindowTestWorld {
     for (QAction* action : menu->actions())
       if (action->text() == text) action->trigger();
   }
-  // Plays bytes into the open input and lets the windows take what follows.
-  void Play(std::vector<std::uint8_t> bytes) {
-    input.Play(std::move(bytes));
-    while (!ctx.thru.Drained()) QThread::yieldCurrentThread();
+  // Plays messages into the open input, one delivery each, and lets the
+  // windows take what follows.
+  void Play(std::initializer_list<std::vector<std::uint8_t>> deliveries) {
+    for (const auto& delivery : deliveries) input.Play(delivery);
+    QVERIFY2(WaitUntilDrained(ctx.thru), "the thru did not pass the input on within 5 s");
     QCoreApplication::processEvents();
   }
   std::vector<std::uint32_t> Sent() {
@@ -137,7 +138,7 @@ class MidiInputChoiceTest : public QObject {
     Run run("[dev]\nmidi_in=Keys A\n");
     run.ctx.tables.FillNameTables();
     run.backend.Clear();
-    run.Play({0xB3, 0x00, 0x08, 0xC3, 24});
+    run.Play({{0xB3, 0x00, 0x08}, {0xC3, 24}});
     QCOMPARE(run.Sent(),
              (std::vector<std::uint32_t>{ShortMessage(0xB0, 0, 8), ShortMessage(0xB0, 0, 8),
                                          ShortMessage(0xB0, 32, 4), ShortMessage(0xC0, 24)}));
@@ -149,39 +150,42 @@ class MidiInputChoiceTest : public QObject {
     QCOMPARE(Label(info, 6), QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 
     run.ctx.state.ModuleType = ModuleKind::kXg;
-    run.Play({0xB0, 32, 3, 0xC0, 5});
+    run.Play({{0xB0, 32, 3}, {0xC0, 5}});
     QCOMPARE(run.ctx.state.CurrentBank, 3);
     QCOMPARE(run.Sent(),
              (std::vector<std::uint32_t>{ShortMessage(0xB0, 32, 3), ShortMessage(0xB0, 0, 0),
                                          ShortMessage(0xB0, 32, 3), ShortMessage(0xC0, 5)}));
+    // GM selects bank 0 as its press does, whatever bank the keyboard chose.
     run.ctx.state.ModuleType = ModuleKind::kGm;
-    run.Play({0xC0, 7});
+    run.Play({{0xB0, 0, 5}, {0xC0, 7}});
     run.ctx.state.ModuleType = ModuleKind::kGm2;
-    run.Play({0xC0, 9});
-    QCOMPARE(run.Sent(), std::vector<std::uint32_t>{ShortMessage(0xC0, 7)});
+    run.Play({{0xC0, 9}});
+    QCOMPARE(run.Sent(),
+             (std::vector<std::uint32_t>{ShortMessage(0xB0, 0, 5), ShortMessage(0xB0, 0, 0),
+                                         ShortMessage(0xB0, 32, 0), ShortMessage(0xC0, 7)}));
     QCOMPARE(run.ctx.state.CurrentProgram, 9);
   }
 
   void heldInputNotesEndWhenTheOutputTypeOrInputChangesOrTheProgramEnds() {
     Run run("[dev]\nmidi_in=Keys A\n", {"Keys A", "Keys B"});
     const auto note_off = ShortMessage(0x80, 60, 0);
-    run.Play({0x90, 60, 100});
+    run.Play({{0x90, 60, 100}});
     run.backend.Clear();
     run.main->ComboBox1Change(1);
     QVERIFY(run.backend.Events()[0].kind == Kind::kShort &&
             run.backend.Events()[0].message == note_off);
 
-    run.Play({0x90, 60, 100});
+    run.Play({{0x90, 60, 100}});
     run.Sent();
     emit run.ctx.events.ModuleTypeApplied(ModuleKind::kXg);
     QCOMPARE(run.Sent(), std::vector<std::uint32_t>{note_off});
 
-    run.Play({0x90, 60, 100});
+    run.Play({{0x90, 60, 100}});
     run.Sent();
     run.Choose("Keys B");
     QCOMPARE(run.Sent(), std::vector<std::uint32_t>{note_off});
 
-    run.Play({0x90, 60, 100});
+    run.Play({{0x90, 60, 100}});
     run.Sent();
     run.input.SetDevices({"Keys A"});  // Keys B vanishes
     QTRY_VERIFY_WITH_TIMEOUT(!run.input.OpenDevice(), 3000);
@@ -189,7 +193,7 @@ class MidiInputChoiceTest : public QObject {
 
     run.input.SetDevices({"Keys B"});
     QTRY_VERIFY_WITH_TIMEOUT(run.input.OpenDevice().has_value(), 3000);
-    run.Play({0x90, 60, 100});
+    run.Play({{0x90, 60, 100}});
     run.Sent();
     run.main->close();
     QCOMPARE(run.Sent(), (std::vector<std::uint32_t>{note_off, AllSoundOffDrums}));

@@ -3,12 +3,13 @@
 //
 //   tonalyx_e2e_keyboard <device name> thru | flood
 //
-// thru: channel messages of every kind on channels other than 1, running
-// status, a velocity-0 note-on, a cut-short message, clock, active sensing
-// and a system exclusive message; a bank select and program change, whose
-// tone the program, bank and information windows must then show; a note held
-// while the drum note window becomes active, notes on the drum channel, and
-// one still held when the main window closes.
+// thru: channel messages of every kind on channels other than 1, data bytes
+// without a status, a velocity-0 note-on, cut-short messages, clock, active
+// sensing and system exclusive messages, one left open; a bank select and
+// program change, whose tone the program, bank and information windows must
+// then show; a note held while the drum note window becomes active, notes on
+// the drum channel, one still held when the module type changes to GM, and a
+// program change under GM.
 // flood: 10,000 note on/off pairs within a second, a message cut short and a
 // 1 MB system exclusive message, then a program change that the window must
 // take within two seconds, and a last note; played into the stand-in
@@ -21,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -34,6 +36,7 @@
 #include "drivers/RtMidiInput.h"
 #include "drivers/RtMidiOutput.h"
 #include "drum/TForm4.h"
+#include "modules/TForm3.h"
 #include "tests/e2e/KeyboardSource.h"
 #include "tone/TForm12.h"
 #include "ui/AppContext.h"
@@ -71,7 +74,7 @@ bool Activate(QWidget* window) {
 
 bool PlayThru(AppContext& ctx, KeyboardSource& keys) {
   Play(keys, {{0x93, 0x3C, 0x64},  // note on, channel 4
-              {0x3E, 0x50},        // running status: another note on
+              {0x3E, 0x50},        // data without a status: nothing
               {0xF8},              // clock and active sensing: not passed on
               {0xFE},
               {0x83, 0x3C, 0x40},  // note off with its velocity
@@ -82,8 +85,14 @@ bool PlayThru(AppContext& ctx, KeyboardSource& keys) {
               {0xB2, 0x40, 0x7F},  // sustain pedal down and up
               {0xB2, 0x40, 0x00},
               {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7},
-              {0x92, 0x3C},  // cut short by the next status byte
-              {0x82, 0x3C, 0x00}});
+              {0x92, 0x3C},  // cut short
+              {0x82, 0x3C, 0x00},
+              // System exclusive left open, then a note cut short, its
+              // missing data and the end of system exclusive: no note.
+              {0xF0, 0x43, 0x10, 0x4C},
+              {0x90, 0x3C},
+              {0x3C, 0x64},
+              {0xF7}});
   // Program 24 in bank 8: the window thread selects it.
   Play(keys, {{0xB4, 0x00, 0x08}, {0xB4, 0x20, 0x00}, {0xC4, 0x18}}, 400);
   const std::string_view name = ctx.tables.GsTone(25, 8, ctx.state.MapIndex);
@@ -103,7 +112,15 @@ bool PlayThru(AppContext& ctx, KeyboardSource& keys) {
   Play(keys, {{0x90, 0x30, 0x64}});
   if (!Activate(ctx.forms.form4.Window())) return false;
   Play(keys, {{0x80, 0x30, 0x00}, {0x91, 0x24, 0x64}, {0x81, 0x24, 0x00}, {0x91, 0x26, 0x64}});
-  return true;
+
+  // Under GM a program change selects bank 0, as the GM press does, whatever
+  // bank the keyboard chose.
+  if (!Activate(ctx.forms.form1)) return false;
+  QWidget* module_type = ctx.forms.form3.Window();
+  module_type->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item2"))->click();
+  module_type->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+  Play(keys, {{0xB0, 0x00, 0x08}, {0xC0, 0x10}}, 400);
+  return Check(ctx.state.CurrentProgram == 16, "the GM program change did not select program 16");
 }
 
 bool PlayFlood(AppContext& ctx, KeyboardSource& keys) {

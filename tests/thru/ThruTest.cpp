@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
 #include "midi/ShortMessage.h"
 #include "support/FakeInputBackend.h"
 #include "support/RecordingBackend.h"
+#include "support/ThruDrain.h"
 #include "thru/MidiInputParser.h"
 #include "thru/MidiThru.h"
 #include "thru/ThruRouter.h"
@@ -14,34 +18,36 @@
 namespace tonalyx {
 namespace {
 
-std::vector<std::uint32_t> Parse(MidiInputParser& parser, const std::vector<std::uint8_t>& bytes) {
+// Every delivery on its own: what the parser makes of each.
+std::vector<std::uint32_t> Parse(const std::vector<std::vector<std::uint8_t>>& deliveries) {
   std::vector<std::uint32_t> messages;
-  for (const std::uint8_t byte : bytes)
-    if (const auto message = parser.Take(byte)) messages.push_back(*message);
+  for (const auto& delivery : deliveries)
+    if (const auto message = ChannelMessageOf(delivery)) messages.push_back(*message);
   return messages;
 }
 
-TEST(MidiInputParser, FollowsRunningStatusAcrossPiecesAndRealTimeBytes) {
-  MidiInputParser parser;
-  EXPECT_EQ(Parse(parser, {0x93, 0x3C}), std::vector<std::uint32_t>{});
-  // Clock inside a message, then the rest of it, then running status.
-  EXPECT_EQ(Parse(parser, {0xF8, 0x64, 0x3E, 0x00, 0xFE, 0xC1, 0x05, 0x06}),
-            (std::vector<std::uint32_t>{ShortMessage(0x93, 0x3C, 0x64), ShortMessage(0x93, 0x3E, 0),
-                                        ShortMessage(0xC1, 5), ShortMessage(0xC1, 6)}));
-  EXPECT_EQ(Parse(parser, {0xE0, 0x7F, 0x7F}),
-            std::vector<std::uint32_t>{ShortMessage(0xE0, 0x7F, 0x7F)});
-}
-
-TEST(MidiInputParser, DropsCutMessagesSystemExclusiveAndSystemCommonData) {
-  MidiInputParser parser;
-  // A note cut short by the next status; system exclusive with its data and
-  // a status byte as its end; song position with data that look like a note.
-  EXPECT_EQ(Parse(parser, {0x90, 0x3C, 0xF0, 0x41, 0x10, 0x90, 0x30, 0x40}),
-            std::vector<std::uint32_t>{ShortMessage(0x90, 0x30, 0x40)});
-  EXPECT_EQ(Parse(parser, {0xF0, 0x01, 0x02, 0x03, 0xF7, 0x3C, 0x40}),
+TEST(ChannelMessageOf, TakesEachDeliveryAsOneWholeChannelMessage) {
+  EXPECT_EQ(Parse({{0x93, 0x3C, 0x64}, {0xC1, 0x05}, {0xD2, 0x30}, {0xE0, 0x7F, 0x7F}}),
+            (std::vector<std::uint32_t>{ShortMessage(0x93, 0x3C, 0x64), ShortMessage(0xC1, 5),
+                                        ShortMessage(0xD2, 0x30), ShortMessage(0xE0, 0x7F, 0x7F)}));
+  // Cut short, too long, data without a status (running status across
+  // deliveries), a status among the data, a stray end of system exclusive,
+  // system exclusive, system common and real-time messages: nothing.
+  EXPECT_EQ(Parse({{0x90, 0x3C},
+                   {0x90, 0x3C, 0x64, 0x3E},
+                   {0x3E, 0x50},
+                   {0xB0, 0x07, 0x90},
+                   {0xF7},
+                   {0xF0, 0x41, 0xF7},
+                   {0xF2, 0x10, 0x20},
+                   {0xF8},
+                   {0xFE},
+                   {}}),
             std::vector<std::uint32_t>{});
-  EXPECT_EQ(Parse(parser, {0xB0, 0x07, 0x64, 0xF2, 0x10, 0x20, 0x07, 0x64}),
-            std::vector<std::uint32_t>{ShortMessage(0xB0, 0x07, 0x64)});
+  // A system exclusive message that never ended, then a note cut short, its
+  // missing data alone, and the end of system exclusive: no note appears.
+  EXPECT_EQ(Parse({{0xF0, 0x55, 0x55}, {0x90, 0x3C}, {0x3C, 0x64}, {0xF7}}),
+            std::vector<std::uint32_t>{});
 }
 
 class ThruRouterTest : public ::testing::Test {
@@ -96,11 +102,6 @@ TEST_F(ThruRouterTest, HandsBackProgramChangesWithTheBankSelectBeforeThem) {
             (std::vector<std::uint32_t>{ShortMessage(0xB0, 0, 8), ShortMessage(0xB0, 32, 3)}));
 }
 
-void WaitUntilDrained(const MidiThru& thru) {
-  for (int i = 0; i < 2000 && !thru.Drained(); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-}
-
 TEST(MidiThru, PlaysFromAnotherThreadAndEndsHeldNotesOnPauseAndClose) {
   RecordingBackend backend;
   MidiPort port(backend);
@@ -114,12 +115,14 @@ TEST(MidiThru, PlaysFromAnotherThreadAndEndsHeldNotesOnPauseAndClose) {
   EXPECT_EQ(input.OpenDevice(), 1);
 
   std::thread keyboard([&input] {
-    input.Play({0x90, 60, 100, 0xC0, 7});
-    input.Play({0x91});  // cut short: the next piece starts afresh
+    input.Play({0x90, 60, 100});
+    input.Play({0xC0, 7});
+    input.Play({0x91});  // cut short
+    input.Play({62, 100});
     input.Play({0x92, 62, 100});
   });
   keyboard.join();
-  WaitUntilDrained(thru);
+  ASSERT_TRUE(WaitUntilDrained(thru));
   EXPECT_EQ(backend.ShortMessages(),
             (std::vector<std::uint32_t>{ShortMessage(0x90, 60, 100), ShortMessage(0x90, 62, 100)}));
   EXPECT_EQ(programs, std::vector<int>{7});
@@ -127,16 +130,73 @@ TEST(MidiThru, PlaysFromAnotherThreadAndEndsHeldNotesOnPauseAndClose) {
   backend.Clear();
   thru.Pause();
   input.Play({0x90, 64, 100});  // dropped while the output changes
-  WaitUntilDrained(thru);
+  ASSERT_TRUE(WaitUntilDrained(thru));
   thru.Resume();
   thru.SetDrumChannel(true);
   input.Play({0x90, 65, 100});
-  WaitUntilDrained(thru);
+  ASSERT_TRUE(WaitUntilDrained(thru));
   thru.Close();
   EXPECT_FALSE(input.OpenDevice());
   EXPECT_EQ(backend.ShortMessages(),
             (std::vector<std::uint32_t>{ShortMessage(0x80, 60, 0), ShortMessage(0x80, 62, 0),
                                         ShortMessage(0x99, 65, 100), ShortMessage(0x89, 65, 0)}));
+}
+
+// An output that holds up the thru thread at its first message until let go,
+// and notes the first note-off it sees.
+class HeldUpBackend : public RecordingBackend {
+ public:
+  void SendShort(std::uint32_t message) override {
+    std::unique_lock lock(mutex_);
+    if (!first_seen_.exchange(true)) {
+      waiting_.notify_all();
+      released_.wait(lock, [this] { return released; });
+    }
+    if ((StatusByte(message) & 0xF0) == kNoteOff) note_off_.store(message);
+  }
+  void WaitForFirst() {
+    std::unique_lock lock(mutex_);
+    waiting_.wait(lock, [this] { return first_seen_.load(); });
+  }
+  void Release() {
+    const std::lock_guard lock(mutex_);
+    released = true;
+    released_.notify_all();
+  }
+  std::uint32_t NoteOff() const { return note_off_.load(); }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable waiting_;
+  std::condition_variable released_;
+  bool released = false;
+  std::atomic<bool> first_seen_{false};
+  std::atomic<std::uint32_t> note_off_{0};
+};
+
+TEST(MidiThru, AnOverflowEndsTheHeldNotesWhileTheFloodGoesOn) {
+  HeldUpBackend backend;
+  MidiPort port(backend);
+  port.OpenPort(0);
+  FakeInputBackend input;
+  MidiThru thru(port);
+  ASSERT_TRUE(thru.Open(input, 0));
+  input.Play({0x90, 60, 100});
+  backend.WaitForFirst();
+  // The ring fills up behind the held-up thru thread and overflows; the
+  // keyboard goes on sending controllers all the while.
+  std::atomic<bool> flooding{true};
+  std::thread keyboard([&] {
+    while (flooding.load()) input.Play({0xB0, 7, 100});
+  });
+  backend.Release();
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (backend.NoteOff() == 0 && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  flooding.store(false);
+  keyboard.join();
+  EXPECT_EQ(backend.NoteOff(), ShortMessage(0x80, 60, 0))
+      << "the note held when the ring overflowed was not ended within 5 s of the flood";
 }
 
 }  // namespace

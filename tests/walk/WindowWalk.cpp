@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QThread>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -24,6 +23,7 @@
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
 #include "search/FinderWindow.h"
+#include "support/ThruDrain.h"
 #include "tone/KeyboardKey.h"
 #include "tone/TForm12.h"
 #include "tone/TForm2.h"
@@ -272,17 +272,17 @@ WalkStep WindowWalk::PickKeyboard(std::mt19937_64& random) const {
   return {Kind::kKeyProgram, 0, Below(random, 128)};
 }
 
-void WindowWalk::PlayKeyboard(const WalkStep& step) {
+std::optional<std::string> WindowWalk::PlayKeyboard(const WalkStep& step) {
   const auto key = static_cast<std::uint8_t>(step.index);
   FakeInputBackend& input = world_.input;
   switch (step.kind) {
     case Kind::kKeyDown:
-      if (!keys_down_.emplace(step.index, step.value).second) return;
+      if (!keys_down_.emplace(step.index, step.value).second) return std::nullopt;
       input.Play({static_cast<std::uint8_t>(0x90 | step.value), key, 100});
       break;
     case Kind::kKeyUp: {
       const auto down = keys_down_.find(step.index);
-      if (down == keys_down_.end()) return;
+      if (down == keys_down_.end()) return std::nullopt;
       input.Play({static_cast<std::uint8_t>(0x80 | down->second), key, 64});
       keys_down_.erase(down);
       break;
@@ -291,7 +291,8 @@ void WindowWalk::PlayKeyboard(const WalkStep& step) {
       input.Play({0xC0, key});
       break;
   }
-  while (!world_.ctx.thru.Drained()) QThread::yieldCurrentThread();
+  if (!WaitUntilDrained(world_.ctx.thru)) return "the thru did not pass the keyboard on within 5 s";
+  return std::nullopt;
 }
 
 bool WindowWalk::GrabberReachable() const {
@@ -466,7 +467,7 @@ std::optional<std::string> WindowWalk::Do(const WalkStep& step) {
     case Kind::kKeyDown:
     case Kind::kKeyUp:
     case Kind::kKeyProgram:
-      PlayKeyboard(step);
+      if (auto stuck = PlayKeyboard(step)) return stuck;
       break;
   }
   // A program change reaches the windows as a queued event.

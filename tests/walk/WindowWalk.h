@@ -115,8 +115,8 @@ class WindowWalk : public QObject {
   WalkStep PickOther(std::mt19937_64& random) const;
   WalkStep PickKeyboard(std::mt19937_64& random) const;
   // Plays the keyboard step into the input and waits until it has gone
-  // through.
-  void PlayKeyboard(const WalkStep& step);
+  // through; says what went wrong, if anything.
+  std::optional<std::string> PlayKeyboard(const WalkStep& step);
 
   // Popups: a step while one is open, or one that opens one, now and then.
   std::optional<WalkStep> PickPopupStep(std::mt19937_64& random) const;
