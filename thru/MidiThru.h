@@ -69,8 +69,9 @@ class MidiThru {
 
   // From the input's thread (the only producer) to the thru thread.
   MessageRing ring_;
-  // The ring was full and a message was lost: once the ring is drained, the
-  // notes held are ended, since a lost note-off would leave one sounding.
+  // The ring was full and a message was lost: once the messages queued
+  // before it are passed on, the notes held are ended, since a lost note-off
+  // would leave one sounding.
   std::atomic<bool> overflowed_{false};
   // Counts what the thru thread is woken for: messages, an overflow, a stop.
   WakeSignal wake_;
