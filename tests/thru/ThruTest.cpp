@@ -150,7 +150,7 @@ class HeldUpBackend : public RecordingBackend {
     std::unique_lock lock(mutex_);
     if (!first_seen_.exchange(true)) {
       waiting_.notify_all();
-      released_.wait(lock, [this] { return released; });
+      released_.wait(lock, [this] { return is_released_; });
     }
     if ((StatusByte(message) & 0xF0) == kNoteOff) note_off_.store(message);
   }
@@ -160,7 +160,7 @@ class HeldUpBackend : public RecordingBackend {
   }
   void Release() {
     const std::lock_guard lock(mutex_);
-    released = true;
+    is_released_ = true;
     released_.notify_all();
   }
   std::uint32_t NoteOff() const { return note_off_.load(); }
@@ -169,7 +169,7 @@ class HeldUpBackend : public RecordingBackend {
   std::mutex mutex_;
   std::condition_variable waiting_;
   std::condition_variable released_;
-  bool released = false;
+  bool is_released_ = false;
   std::atomic<bool> first_seen_{false};
   std::atomic<std::uint32_t> note_off_{0};
 };
