@@ -135,7 +135,10 @@ void ToneEditWindow::ResetClick() {
 }
 
 void ToneEditWindow::EffectChosen(Effect effect, int choice) {
-  ctx_.port.SendSysEx(ctx_.edits.ChooseEffect(ctx_.state.ModuleType, effect, choice));
+  const auto message = ctx_.edits.ChooseEffect(ctx_.state.ModuleType, effect, choice);
+  // A module still busy with its reset would lose the message; the reset's
+  // follow-up sends the choice once the module is ready.
+  if (!ctx_.after_reset.Waiting()) ctx_.port.SendSysEx(message);
 }
 
 void ToneEditWindow::SendRows(std::span<const int> rows) {

@@ -123,15 +123,20 @@ class ToneEditWindowTest : public QObject {
     QCOMPARE(events[2].kind, RecordingBackend::Event::Kind::kShort);
     QVERIFY(!w.ctx.after_reset.Waiting());
 
-    // Without a press the timer sends it, after the window thread is free.
+    // Without a press the timer sends it, after the window thread is free,
+    // with a choice made meanwhile (Chorus 1), each once.
     w.backend.Clear();
     QElapsedTimer clock;
     clock.start();
     WindowTestWorld::Button(w.ctx.forms.form1, 1)->click();
+    emit window->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->activated(1);
     QCOMPARE(w.backend.SysExMessages().size(), std::size_t{1});
-    QTRY_COMPARE(w.backend.SysExMessages().size(), std::size_t{2});
+    QTRY_COMPARE(w.backend.SysExMessages().size(), std::size_t{3});
     QVERIFY(clock.elapsed() >= ResetFollowUp::kSettleMs);
     QCOMPARE(w.backend.SysExMessages()[1], kRoom3);
+    QCOMPARE(w.backend.SysExMessages()[2][8], 0x00);  // chorus macro 0
+    QTest::qWait(2 * ResetFollowUp::kSettleMs);
+    QCOMPARE(w.backend.SysExMessages().size(), std::size_t{3});
 
     // Back to the module's default: Hall 2 undoes Room 3.
     emit reverb->activated(0);
