@@ -56,8 +56,8 @@ constexpr const GeometrySection& WindowSection(int number) {
 inline constexpr GeometrySection kFinderSection{"Finder", WindowGeometry{420, 480, 140, 620}};
 // The tone and drum sound edit windows' sections, likewise written only when
 // the window was built.
-inline constexpr GeometrySection kToneEditSection{"ToneEdit", WindowGeometry{330, 380, 140, 1130}};
-inline constexpr GeometrySection kDrumEditSection{"DrumEdit", WindowGeometry{380, 400, 480, 1130}};
+inline constexpr GeometrySection kToneEditSection{"ToneEdit", WindowGeometry{290, 400, 140, 1130}};
+inline constexpr GeometrySection kDrumEditSection{"DrumEdit", WindowGeometry{320, 440, 480, 1130}};
 
 // Reads "Height", "Width", "Top" and "Left" of a section (keys match in any
 // letter case) and applies them to the window in that order. Top and Left are
