@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "midi/ModuleKind.h"
+#include "midi/ModuleParameterNumbers.h"
 
 namespace tonalyx {
 
@@ -22,12 +23,12 @@ enum class PartParameter : std::uint8_t {
   kRelease,
 };
 inline constexpr int kPartParameterCount = 8;
-inline constexpr int kPartNrpnMsb = 0x01;
 
 // The NRPN LSB of a part parameter.
 constexpr int PartParameterLsb(PartParameter parameter) {
-  constexpr std::array<int, kPartParameterCount> kLsb = {0x08, 0x09, 0x0A, 0x20,
-                                                         0x21, 0x63, 0x64, 0x66};
+  constexpr std::array<int, kPartParameterCount> kLsb = {
+      kVibratoRateNrpn, kVibratoDepthNrpn, kVibratoDelayNrpn, kCutoffNrpn,
+      kResonanceNrpn,   kAttackNrpn,       kDecayNrpn,        kReleaseNrpn};
   return kLsb[static_cast<std::size_t>(parameter)];
 }
 
@@ -72,16 +73,16 @@ struct DrumParameterKind {
 
 constexpr DrumParameterKind DrumParameterKindOf(DrumParameter parameter) {
   constexpr std::array<DrumParameterKind, kDrumParameterCount> kKinds = {{
-      {0x18, true, false},
-      {0x1A, false, false},
-      {0x1C, false, false},
-      {0x1D, false, false},
-      {0x1E, false, false},
-      {0x14, true, true},
-      {0x15, true, true},
-      {0x16, true, true},
-      {0x17, true, true},
-      {0x1F, false, true},
+      {kDrumPitchNrpn, true, false},
+      {kDrumLevelNrpn, false, false},
+      {kDrumPanNrpn, false, false},
+      {kDrumReverbNrpn, false, false},
+      {kDrumChorusNrpn, false, false},
+      {kDrumCutoffNrpn, true, true},
+      {kDrumResonanceNrpn, true, true},
+      {kDrumAttackNrpn, true, true},
+      {kDrumDecayNrpn, true, true},
+      {kDrumVariationNrpn, false, true},
   }};
   return kKinds[static_cast<std::size_t>(parameter)];
 }

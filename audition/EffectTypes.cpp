@@ -1,5 +1,7 @@
 #include "audition/EffectTypes.h"
 
+#include "midi/ModuleParameterNumbers.h"
+
 #include <array>
 #include <utility>
 
@@ -7,20 +9,14 @@ namespace tonalyx {
 namespace {
 
 // GS data set to device 10H: F0 41 10 42 12, address 40 01 <low>, one data
-// byte, checksum, F7. The reverb macro is at 40 01 30, the chorus macro at
-// 40 01 38.
-constexpr std::uint8_t kGsReverbMacro = 0x30;
-constexpr std::uint8_t kGsChorusMacro = 0x38;
+// byte, checksum, F7.
 constexpr std::array<std::uint8_t, 11> GsMacro(std::uint8_t address_low, std::uint8_t data) {
   const std::array<std::uint8_t, 4> checked = {0x40, 0x01, address_low, data};
   return {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x01, address_low, data, GsChecksum(checked), 0xF7};
 }
 
 // XG parameter change to device 0: F0 43 10 4C, address 02 01 <low>, the type
-// MSB and LSB, F7 (no checksum). Reverb type at 02 01 00, chorus type at
-// 02 01 20.
-constexpr std::uint8_t kXgReverbType = 0x00;
-constexpr std::uint8_t kXgChorusType = 0x20;
+// MSB and LSB, F7 (no checksum).
 constexpr std::array<std::uint8_t, 10> XgType(std::uint8_t address_low, std::uint8_t msb,
                                               std::uint8_t lsb) {
   return {0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, address_low, msb, lsb, 0xF7};
@@ -32,7 +28,7 @@ constexpr auto GsMacros(std::uint8_t address_low, std::index_sequence<Value...>)
   return std::array{GsMacro(address_low, static_cast<std::uint8_t>(Value))...};
 }
 
-constexpr auto kGsReverbMessages = GsMacros(kGsReverbMacro, std::make_index_sequence<8>());
+constexpr auto kGsReverbMessages = GsMacros(kGsReverbMacroAddress, std::make_index_sequence<8>());
 constexpr std::array<EffectType, 8> kGsReverb = {{
     {"Room 1", kGsReverbMessages[0]},
     {"Room 2", kGsReverbMessages[1]},
@@ -44,7 +40,7 @@ constexpr std::array<EffectType, 8> kGsReverb = {{
     {"Panning Delay", kGsReverbMessages[7]},
 }};
 
-constexpr auto kGsChorusMessages = GsMacros(kGsChorusMacro, std::make_index_sequence<8>());
+constexpr auto kGsChorusMessages = GsMacros(kGsChorusMacroAddress, std::make_index_sequence<8>());
 constexpr std::array<EffectType, 8> kGsChorus = {{
     {"Chorus 1", kGsChorusMessages[0]},
     {"Chorus 2", kGsChorusMessages[1]},
@@ -57,11 +53,11 @@ constexpr std::array<EffectType, 8> kGsChorus = {{
 }};
 
 constexpr std::array kXgReverbMessages = {
-    XgType(kXgReverbType, 0x01, 0x00), XgType(kXgReverbType, 0x01, 0x01),
-    XgType(kXgReverbType, 0x02, 0x00), XgType(kXgReverbType, 0x02, 0x01),
-    XgType(kXgReverbType, 0x02, 0x02), XgType(kXgReverbType, 0x03, 0x00),
-    XgType(kXgReverbType, 0x03, 0x01), XgType(kXgReverbType, 0x04, 0x00),
-    XgType(kXgReverbType, 0x00, 0x00)};
+    XgType(kXgReverbTypeAddress, 0x01, 0x00), XgType(kXgReverbTypeAddress, 0x01, 0x01),
+    XgType(kXgReverbTypeAddress, 0x02, 0x00), XgType(kXgReverbTypeAddress, 0x02, 0x01),
+    XgType(kXgReverbTypeAddress, 0x02, 0x02), XgType(kXgReverbTypeAddress, 0x03, 0x00),
+    XgType(kXgReverbTypeAddress, 0x03, 0x01), XgType(kXgReverbTypeAddress, 0x04, 0x00),
+    XgType(kXgReverbTypeAddress, 0x00, 0x00)};
 constexpr std::array<EffectType, 9> kXgReverb = {{
     {"Hall 1", kXgReverbMessages[0]},
     {"Hall 2", kXgReverbMessages[1]},
@@ -75,10 +71,10 @@ constexpr std::array<EffectType, 9> kXgReverb = {{
 }};
 
 constexpr std::array kXgChorusMessages = {
-    XgType(kXgChorusType, 0x41, 0x00), XgType(kXgChorusType, 0x41, 0x01),
-    XgType(kXgChorusType, 0x41, 0x02), XgType(kXgChorusType, 0x42, 0x00),
-    XgType(kXgChorusType, 0x42, 0x01), XgType(kXgChorusType, 0x42, 0x02),
-    XgType(kXgChorusType, 0x43, 0x00), XgType(kXgChorusType, 0x43, 0x01)};
+    XgType(kXgChorusTypeAddress, 0x41, 0x00), XgType(kXgChorusTypeAddress, 0x41, 0x01),
+    XgType(kXgChorusTypeAddress, 0x41, 0x02), XgType(kXgChorusTypeAddress, 0x42, 0x00),
+    XgType(kXgChorusTypeAddress, 0x42, 0x01), XgType(kXgChorusTypeAddress, 0x42, 0x02),
+    XgType(kXgChorusTypeAddress, 0x43, 0x00), XgType(kXgChorusTypeAddress, 0x43, 0x01)};
 constexpr std::array<EffectType, 8> kXgChorus = {{
     {"Chorus 1", kXgChorusMessages[0]},
     {"Chorus 2", kXgChorusMessages[1]},

@@ -5,37 +5,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "midi/ModuleParameterNumbers.h"
 #include "midi/ShortMessage.h"
 
 namespace tonalyx {
 namespace {
 
-// NRPN MSB of the part parameters; their LSBs.
-constexpr int kPartMsb = 0x01;
-constexpr int kVibratoRate = 0x08;
-constexpr int kVibratoDepth = 0x09;
-constexpr int kVibratoDelay = 0x0A;
-constexpr int kCutoff = 0x20;
-constexpr int kResonance = 0x21;
-constexpr int kAttack = 0x63;
-constexpr int kDecay = 0x64;
-constexpr int kRelease = 0x66;
-
 constexpr int kAllSoundOff = 120;
 constexpr int kAllNotesOff = 123;
 
-// The drum instrument NRPN MSBs, 14H to 1FH, as indexes from 14H.
-constexpr int kFirstDrumMsb = 0x14;
-constexpr int kLastDrumMsb = 0x1F;
-constexpr int kDrumCutoff = 0x14 - kFirstDrumMsb;
-constexpr int kDrumResonance = 0x15 - kFirstDrumMsb;
-constexpr int kDrumAttack = 0x16 - kFirstDrumMsb;
-constexpr int kDrumDecay = 0x17 - kFirstDrumMsb;
-constexpr int kDrumPitch = 0x18 - kFirstDrumMsb;
-constexpr int kDrumLevel = 0x1A - kFirstDrumMsb;
-constexpr int kDrumPan = 0x1C - kFirstDrumMsb;
-constexpr int kDrumReverb = 0x1D - kFirstDrumMsb;
-constexpr int kDrumChorus = 0x1E - kFirstDrumMsb;
+// The drum instrument NRPN MSBs as indexes into a note's edits.
+constexpr int kFirstDrumMsb = kDrumCutoffNrpn;
+constexpr int kLastDrumMsb = kDrumVariationNrpn;
+constexpr std::size_t DrumIndex(int msb) { return static_cast<std::size_t>(msb - kFirstDrumMsb); }
 
 // What one step of a relative value (-64..+63, 0 = the tone's own) adds to
 // FluidSynth's generator, chosen by ear and by measurement (the cutoff by the
@@ -176,41 +158,40 @@ void ModuleParameters::Control(int channel, int controller, int value) {
 
 void ModuleParameters::DataEntry(int channel, int value) {
   const Selection& selection = selections_[static_cast<std::size_t>(channel)];
-  if (selection.msb == kPartMsb) {
+  if (selection.msb == kPartNrpnMsb) {
     ApplyPartParameter(channel, selection.lsb, value);
   } else if (channel == kRhythmChannel && selection.msb >= kFirstDrumMsb &&
              selection.msb <= kLastDrumMsb) {
-    drum_edits_[static_cast<std::size_t>(selection.lsb)]
-               [static_cast<std::size_t>(selection.msb - kFirstDrumMsb)] = value;
+    drum_edits_[static_cast<std::size_t>(selection.lsb)][DrumIndex(selection.msb)] = value;
   }
 }
 
 void ModuleParameters::ApplyPartParameter(int channel, int lsb, int data) {
   const auto step = static_cast<float>(Signed(data));
   switch (lsb) {
-    case kVibratoRate:
+    case kVibratoRateNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_VIBLFOFREQ, step * kVibratoRateCentsPerStep);
       break;
-    case kVibratoDepth:
+    case kVibratoDepthNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_VIBLFOTOPITCH,
                           std::max(step, 0.0f) * kVibratoDepthCentsPerStep);
       break;
-    case kVibratoDelay:
+    case kVibratoDelayNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_VIBLFODELAY, step * kVibratoDelayTimecentsPerStep);
       break;
-    case kCutoff:
+    case kCutoffNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_FILTERFC, step * kCutoffCentsPerStep);
       break;
-    case kResonance:
+    case kResonanceNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_FILTERQ, step * kResonanceCentibelsPerStep);
       break;
-    case kAttack:
+    case kAttackNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_VOLENVATTACK, step * kAttackTimecentsPerStep);
       break;
-    case kDecay:
+    case kDecayNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_VOLENVDECAY, step * kDecayTimecentsPerStep);
       break;
-    case kRelease:
+    case kReleaseNrpn:
       fluid_synth_set_gen(synth_, channel, GEN_VOLENVRELEASE, step * kReleaseTimecentsPerStep);
       break;
     default:
@@ -255,32 +236,34 @@ void ModuleParameters::SetUpDrumNoteChannel(int note) {
   }
 
   const auto& edits = drum_edits_[static_cast<std::size_t>(note)];
-  auto relative = [&](int index) { return static_cast<float>(Signed(edits[index].value_or(64))); };
+  auto relative = [&](int msb) {
+    return static_cast<float>(Signed(edits[DrumIndex(msb)].value_or(64)));
+  };
   auto gen = [&](int generator, float value) {
     fluid_synth_set_gen(synth_, own, generator, value);
   };
-  gen(GEN_COARSETUNE, relative(kDrumPitch));
-  gen(GEN_FILTERFC, relative(kDrumCutoff) * kCutoffCentsPerStep);
-  gen(GEN_FILTERQ, relative(kDrumResonance) * kResonanceCentibelsPerStep);
-  gen(GEN_VOLENVATTACK, relative(kDrumAttack) * kAttackTimecentsPerStep);
-  gen(GEN_VOLENVDECAY, relative(kDrumDecay) * kDecayTimecentsPerStep);
+  gen(GEN_COARSETUNE, relative(kDrumPitchNrpn));
+  gen(GEN_FILTERFC, relative(kDrumCutoffNrpn) * kCutoffCentsPerStep);
+  gen(GEN_FILTERQ, relative(kDrumResonanceNrpn) * kResonanceCentibelsPerStep);
+  gen(GEN_VOLENVATTACK, relative(kDrumAttackNrpn) * kAttackTimecentsPerStep);
+  gen(GEN_VOLENVDECAY, relative(kDrumDecayNrpn) * kDecayTimecentsPerStep);
   // Level 127 is the instrument at full level; lower ones attenuate as a
   // volume controller does.
-  const int level = edits[kDrumLevel].value_or(127);
+  const int level = edits[DrumIndex(kDrumLevelNrpn)].value_or(127);
   gen(GEN_ATTENUATION,
       level == 0 ? kMostAttenuation : 400.0f * std::log10(127.0f / static_cast<float>(level)));
   // Pan 0 is random, a new place for every stroke; 1..127 left to right.
-  const std::optional<int> pan = edits[kDrumPan];
+  const std::optional<int> pan = edits[DrumIndex(kDrumPanNrpn)];
   const int place = pan == 0 ? 1 + static_cast<int>(random_() % 127) : pan.value_or(64);
   gen(GEN_PAN, static_cast<float>(place - 64) * kWidestPan / 63.0f);
   // The sends are the instrument's share of the rhythm channel's send.
-  auto share = [&](int index, int controller) {
-    const int value = edits[index].value_or(127);
+  auto share = [&](int msb, int controller) {
+    const int value = edits[DrumIndex(msb)].value_or(127);
     return (static_cast<float>(value) / 127.0f - 1.0f) * kSendAtFullController *
            static_cast<float>(controller) / 127.0f;
   };
-  gen(GEN_REVERBSEND, share(kDrumReverb, reverb));
-  gen(GEN_CHORUSSEND, share(kDrumChorus, chorus));
+  gen(GEN_REVERBSEND, share(kDrumReverbNrpn, reverb));
+  gen(GEN_CHORUSSEND, share(kDrumChorusNrpn, chorus));
 }
 
 bool ModuleParameters::SysEx(std::span<const std::uint8_t> message) {
@@ -291,8 +274,8 @@ bool ModuleParameters::SysEx(std::span<const std::uint8_t> message) {
                   (message[2] & 0xF0) == 0x10 && message[3] == 0x4C && message[4] == 0x02 &&
                   message[5] == 0x01;
   if (!gs && !xg) return false;
-  const bool reverb = gs ? message[7] == 0x30 : message[6] == 0x00;
-  const bool chorus = gs ? message[7] == 0x38 : message[6] == 0x20;
+  const bool reverb = gs ? message[7] == kGsReverbMacroAddress : message[6] == kXgReverbTypeAddress;
+  const bool chorus = gs ? message[7] == kGsChorusMacroAddress : message[6] == kXgChorusTypeAddress;
   // GS: the macro's value; XG: the type's MSB and LSB.
   const int type = gs ? message[8] : message[7] << 8 | message[8];
   const std::span<const EffectLook> looks = reverb   ? std::span(kReverbLooks)
