@@ -95,19 +95,6 @@ TEST(EditMessages, APressSendsTheMovedPartParametersBeforeTheNoteOnOnlyWhereTheT
   EXPECT_EQ(Press(State(ModuleKind::kGm2, 4), edits), Messages{});
 }
 
-TEST(EditMessages, AParameterMovedBackToZeroIsSentUntilTheNextReset) {
-  const SharedState state = State(ModuleKind::kGs, 4);
-  const Messages design = AsVector(GsToneMessages(state, {}));
-  SoundEdits edits;
-  EXPECT_FALSE(edits.SetPart(PartParameter::kRelease, 0, {-64, 63}));  // no move at all
-  edits.SetPart(PartParameter::kRelease, 7, {-64, 63});
-  edits.SetPart(PartParameter::kRelease, 0, {-64, 63});
-  EXPECT_FALSE(edits.PartsEdited());
-  EXPECT_EQ(Press(state, edits), WithBeforeNote(design, Join({Nrpn(0x01, 0x66, 0x40), Null()})));
-  edits.ModuleReset(ModuleKind::kGs);
-  EXPECT_EQ(Press(state, edits), design);
-}
-
 TEST(EditMessages, ALiveMoveSendsThatParameterAndTheNullParameter) {
   SoundEdits edits;
   edits.SetPart(PartParameter::kCutoff, 63, {-64, 63});
