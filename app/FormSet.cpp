@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "drum/DrumAudition.h"
+#include "drum/DrumEditWindow.h"
 #include "drum/KitButtons.h"
 #include "drum/TForm11.h"
 #include "drum/TForm13.h"
@@ -18,6 +19,8 @@
 #include "tone/TForm7.h"
 #include "tone/TForm8.h"
 #include "tone/ToneAudition.h"
+#include "tone/ToneEditWindow.h"
+#include "ui/UiLook.h"
 
 namespace tonalyx {
 namespace {
@@ -53,6 +56,8 @@ FormSet::FormSet(AppContext& context) : ctx_(context) {
   QObject::connect(form2, &TForm2::SearchRequested, form2, [this] { OpenFinder(false); });
   QObject::connect(form4, &TForm4::SearchRequested, form4, [this] { OpenFinder(true); });
   QObject::connect(form1, &TForm1::ExportRequested, form1, [this] { OpenExport(); });
+  QObject::connect(form2, &TForm2::ToneEditRequested, form2, [this] { OpenToneEdit(); });
+  QObject::connect(form4, &TForm4::DrumEditRequested, form4, [this] { OpenDrumEdit(); });
 }
 
 void FormSet::OpenFinder(bool drums) {
@@ -68,6 +73,16 @@ void FormSet::OpenFinder(bool drums) {
 void FormSet::OpenExport() {
   if (ctx_.forms.exporter == nullptr) Create(ctx_, windows_, ctx_.forms.exporter);
   ctx_.forms.exporter->Open();
+}
+
+void FormSet::OpenToneEdit() {
+  if (ctx_.forms.tone_edit == nullptr) Create(ctx_, windows_, ctx_.forms.tone_edit);
+  ShowInFront(ctx_.forms.tone_edit.Window());
+}
+
+void FormSet::OpenDrumEdit() {
+  if (ctx_.forms.drum_edit == nullptr) Create(ctx_, windows_, ctx_.forms.drum_edit);
+  ShowInFront(ctx_.forms.drum_edit.Window());
 }
 
 FormSet::~FormSet() {

@@ -12,8 +12,9 @@ namespace tonalyx {
 // Creates the thirteen windows in the order TForm1 to TForm13, fills the
 // context's registry as each one is made, and deletes them in reverse order.
 // The tone finder is built when the program or drum note window first asks
-// for it, and the export dialog when the main window's menu first opens it,
-// so they cost nothing at start.
+// for it, the tone and drum sound edit windows when those windows' menus
+// first open them, and the export dialog when the main window's menu first
+// opens it, so they cost nothing at start.
 class FormSet {
  public:
   explicit FormSet(AppContext& context);
@@ -24,6 +25,8 @@ class FormSet {
  private:
   void OpenFinder(bool drums);
   void OpenExport();
+  void OpenToneEdit();
+  void OpenDrumEdit();
 
   AppContext& ctx_;
   std::vector<std::unique_ptr<QWidget>> windows_;

@@ -241,9 +241,13 @@ void TForm1::FormClose() {
   // input was ever chosen stays as it was.
   if (input_->ChoiceChanged()) settings.WriteString("dev", "midi_in", input_->Chosen());
   if (language_->ChoiceChanged()) settings.WriteString("dev", "language", language_->Chosen());
-  // The finder is stored only when it was built; its section of an earlier
-  // run stays as it was otherwise.
+  // The finder and the edit windows are stored only when they were built;
+  // their sections of an earlier run stay as they were otherwise.
   if (f.finder.Window() != nullptr) WriteGeometry(settings, kFinderSection, *f.finder.Window());
+  if (f.tone_edit.Window() != nullptr)
+    WriteGeometry(settings, kToneEditSection, *f.tone_edit.Window());
+  if (f.drum_edit.Window() != nullptr)
+    WriteGeometry(settings, kDrumEditSection, *f.drum_edit.Window());
   // A settings file that cannot be written keeps its previous contents; the
   // program ends all the same.
   settings.Store();

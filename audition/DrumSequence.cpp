@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "audition/EditMessages.h"
 #include "midi/ShortMessage.h"
 #include "midi/TonePreload.h"
 
@@ -37,8 +38,11 @@ std::array<std::uint32_t, 8> DrumNoteMessages(const SharedState& state,
 }
 }  // namespace
 
-void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port) {
-  for (const std::uint32_t message : DrumNoteMessages(state, values)) port.SendShort(message);
+void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port,
+                  const SoundEdits& edits) {
+  const MessageList edited =
+      DrumEditMessages(edits, state.ModuleType, state.DrumKit, state.DrumNote, kRhythmChannel);
+  SendBeforeNoteOn(port, DrumNoteMessages(state, values), edited.Messages());
 }
 
 void PreloadDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port) {

@@ -2,6 +2,7 @@
 
 #include "audition/ControllerValues.h"
 #include "audition/SharedState.h"
+#include "audition/SoundEdits.h"
 #include "midi/MidiPort.h"
 
 namespace tonalyx {
@@ -10,8 +11,11 @@ namespace tonalyx {
 // modulation (channel 10), Bank Select MSB 0 and LSB MapIndex (channel 1),
 // the program change DrumKit, the reverb, delay and chorus sends (channel 10),
 // then the note on with the controller velocity. The same eight messages go
-// out whatever the module type, and the kit is sent on every press.
-void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);
+// out whatever the module type, and the kit is sent on every press. The
+// edits of that kit's note the module type takes go out just before the note
+// on, after the kit select that would undo them.
+void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port,
+                  const SoundEdits& edits = {});
 // Lets the port's backend get the kit ready that PlayDrumNote would play with
 // this state; sends nothing.
 void PreloadDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);

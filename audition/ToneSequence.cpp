@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "audition/EditMessages.h"
 #include "midi/ShortMessage.h"
 #include "midi/TonePreload.h"
 
@@ -79,8 +80,12 @@ void WithToneStart(const SharedState& state, const ControllerValues& values, Use
 }
 }  // namespace
 
-void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values) {
-  WithToneStart(state, values, [&](const auto& messages) { SendAll(port, messages); });
+void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values,
+                   const SoundEdits& edits) {
+  const MessageList edited =
+      PartEditMessages(edits, state.ModuleType, state.MapIndex, kToneChannel);
+  WithToneStart(state, values,
+                [&](const auto& messages) { SendBeforeNoteOn(port, messages, edited.Messages()); });
 }
 
 void PreloadTone(MidiPort& port, const SharedState& state, const ControllerValues& values) {

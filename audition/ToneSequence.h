@@ -5,6 +5,7 @@
 
 #include "audition/ControllerValues.h"
 #include "audition/SharedState.h"
+#include "audition/SoundEdits.h"
 #include "midi/MidiPort.h"
 
 namespace tonalyx {
@@ -27,8 +28,10 @@ std::array<std::uint32_t, 4> GmToneMessages(const SharedState& state,
 std::uint32_t ToneReleaseMessage(const SharedState& state);
 
 // Sends the start messages of the module type in state, each as its own short
-// message; GM2 sends nothing.
-void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values);
+// message; GM2 sends nothing. The part parameters the edits send go out just
+// before the note on; without edits the messages are exactly those above.
+void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values,
+                   const SoundEdits& edits = {});
 void SendToneRelease(MidiPort& port, const SharedState& state);
 // What selects CurrentProgram in CurrentBank without playing it, by module
 // type: GS Bank Select MSB CurrentBank, LSB MapIndex and the program; XG MSB 0,

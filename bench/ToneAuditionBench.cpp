@@ -46,7 +46,8 @@ class SinkBackend : public MidiBackend {
   std::uint64_t sum_ = 0;
 };
 
-void PressAndRelease(benchmark::State& state, ModuleKind module_type) {
+void PressAndRelease(benchmark::State& state, ModuleKind module_type,
+                     const SoundEdits& edits = {}) {
   SinkBackend backend;
   MidiPort port(backend);
   port.OpenPort(0);
@@ -56,7 +57,7 @@ void PressAndRelease(benchmark::State& state, ModuleKind module_type) {
   const long before = allocations.load();
   for (auto _ : state) {
     shared.TestNote = static_cast<int>(state.iterations() % 116);
-    SendToneStart(port, shared, values);
+    SendToneStart(port, shared, values, edits);
     SendToneRelease(port, shared);
   }
   benchmark::DoNotOptimize(backend.Sum());
@@ -68,6 +69,16 @@ void BM_GsPressAndRelease(benchmark::State& state) { PressAndRelease(state, Modu
 void BM_XgPressAndRelease(benchmark::State& state) { PressAndRelease(state, ModuleKind::kXg); }
 BENCHMARK(BM_GsPressAndRelease);
 BENCHMARK(BM_XgPressAndRelease);
+
+// Every part parameter of the tone edit window moved: eight NRPNs and the null
+// parameter go before the note on.
+void BM_GsPressWithEditsAndRelease(benchmark::State& state) {
+  SoundEdits edits;
+  for (int parameter = 0; parameter < kPartParameterCount; ++parameter)
+    edits.SetPart(static_cast<PartParameter>(parameter), parameter + 1, {-64, 63});
+  PressAndRelease(state, ModuleKind::kGs, edits);
+}
+BENCHMARK(BM_GsPressWithEditsAndRelease);
 
 void BM_PitchBendDrag(benchmark::State& state) {
   SinkBackend backend;

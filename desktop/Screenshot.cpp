@@ -1,13 +1,16 @@
 // Takes the README's picture of the real windows on a real X server:
 //
-//   tonalyx_screenshot <output.png> [export | english]
+//   tonalyx_screenshot <output.png> [export | english | edit]
 //
 // Run it under Xvfb (scripts/screenshot does). It lays the main, program
 // number, drum note and controller windows out through a settings file of its
 // own, opens them the way their buttons and menus do, and grabs the screen.
 // With "export" it opens the definition file export dialog from the main
 // window's menu instead and takes that dialog alone; with "english" the
-// windows show their English texts, as chosen in the settings file.
+// windows show their English texts, as chosen in the settings file; with
+// "edit" it opens the tone edit and drum sound edit windows from the program
+// and drum note windows' menus, a tone and a drum sound shaped, and takes the
+// part of the screen they cover.
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +31,8 @@
 #include "app/OutputDevices.h"
 #include "app/ProgramIdentity.h"
 #include "app/TForm1.h"
+#include "drum/TForm4.h"
+#include "tone/TForm2.h"
 #include "tone/TForm7.h"
 #include "ui/AppContext.h"
 #include "ui/UiLook.h"
@@ -39,7 +44,9 @@ constexpr char kLayout[] =
     "[window]\nHeight=127\nWidth=242\nTop=24\nLeft=24\n\n"
     "[Window2]\nHeight=579\nWidth=731\nTop=24\nLeft=492\n\n"
     "[Window4]\nHeight=608\nWidth=929\nTop=440\nLeft=728\n\n"
-    "[Window7]\nHeight=423\nWidth=445\nTop=200\nLeft=24\n\n";
+    "[Window7]\nHeight=423\nWidth=445\nTop=200\nLeft=24\n\n"
+    "[ToneEdit]\nHeight=290\nWidth=400\nTop=500\nLeft=300\n\n"
+    "[DrumEdit]\nHeight=190\nWidth=440\nTop=500\nLeft=720\n\n";
 constexpr char kEnglish[] = "[dev]\nlanguage=en\n\n";
 
 // A plain desktop behind the windows, where Xvfb would show black.
@@ -60,14 +67,31 @@ class Backdrop : public QWidget {
   }
 };
 
+// What the edit windows show in the picture: a darker, slower tone in a small
+// room, and a snare tuned up and set to the left.
+void ShapeSounds(tonalyx::AppContext& context) {
+  using tonalyx::DrumParameter;
+  using tonalyx::PartParameter;
+  constexpr tonalyx::ValueRange kRange{-64, 63};
+  context.edits.SetPart(PartParameter::kCutoff, -24, kRange);
+  context.edits.SetPart(PartParameter::kResonance, 12, kRange);
+  context.edits.SetPart(PartParameter::kAttack, 20, kRange);
+  context.edits.SetPart(PartParameter::kRelease, 30, kRange);
+  context.edits.ChooseEffect(tonalyx::ModuleKind::kGs, tonalyx::Effect::kReverb, 2);
+  context.state.DrumNote = 38;
+  context.edits.SetDrum(0, 38, DrumParameter::kPitch, 5);
+  context.edits.SetDrum(0, 38, DrumParameter::kPan, 40);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const std::string_view mode = argc == 3 ? argv[2] : "";
   const bool export_dialog = mode == "export";
   const bool english = mode == "english";
-  if (argc != 2 && !export_dialog && !english) {
-    std::fprintf(stderr, "usage: %s <output.png> [export | english]\n", argv[0]);
+  const bool edit = mode == "edit";
+  if (argc != 2 && !export_dialog && !english && !edit) {
+    std::fprintf(stderr, "usage: %s <output.png> [export | english | edit]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -93,10 +117,21 @@ int main(int argc, char* argv[]) {
   tonalyx::FormSet forms(context);
   tonalyx::TForm1& main_window = *context.forms.form1;
   main_window.show();
-  QWidget* export_window = nullptr;
+  // The part of the screen to take; the whole screen when empty.
+  QRect area;
   if (export_dialog) {
     main_window.findChild<QAction*>(QStringLiteral("ExportDefinitions"))->trigger();
-    export_window = context.forms.exporter.Window();
+    area = context.forms.exporter.Window()->frameGeometry();
+  } else if (edit) {
+    main_window.Button1Click();  // the tone map's names for the drum edit window
+    ShapeSounds(context);
+    context.forms.form2->findChild<QAction*>(QStringLiteral("N5"))->trigger();
+    context.forms.form4->findChild<QAction*>(QStringLiteral("N4"))->trigger();
+    context.forms.form2->hide();
+    main_window.hide();
+    area = context.forms.tone_edit.Window()->frameGeometry().united(
+        context.forms.drum_edit.Window()->frameGeometry());
+    area.adjust(-16, -16, 16, 16);
   } else {
     main_window.Button2Click();  // the drum note window
     main_window.Button1Click();  // the program number window, in front of it
@@ -108,9 +143,7 @@ int main(int argc, char* argv[]) {
   // quit(): quit() asks every window to close, and the windows that only hide
   // on close would refuse.
   QTimer::singleShot(1500, &app, [&] {
-    // The whole screen, or the part the dialog covers.
-    const QRect area =
-        export_window != nullptr ? export_window->frameGeometry() : QRect(0, 0, -1, -1);
+    if (area.isEmpty()) area = QRect(0, 0, -1, -1);
     const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
         0, area.x(), area.y(), area.width(), area.height());
     const bool saved = screen.save(QString::fromLocal8Bit(argv[1]), "PNG");

@@ -4,7 +4,11 @@
 
 namespace tonalyx {
 
-void PlayDrumNote(AppContext& ctx) { PlayDrumNote(ctx.state, ctx.state.controllers, ctx.port); }
+void PlayDrumNote(AppContext& ctx) {
+  ctx.after_reset.SendNowIfWaiting();
+  PlayDrumNote(ctx.state, ctx.state.controllers, ctx.port, ctx.edits);
+  emit ctx.events.DrumNotePlayed();
+}
 
 void ReleaseDrumNote(AppContext& ctx) { ReleaseDrumNote(ctx, ctx.state.DrumNote); }
 

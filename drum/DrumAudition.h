@@ -4,8 +4,8 @@
 
 namespace tonalyx {
 
-// Plays DrumNote of DrumKit on channel 10 with the controller values as they
-// stand at this moment.
+// Plays DrumNote of DrumKit on channel 10 with the controller values and the
+// note's edits as they stand at this moment, and announces it.
 void PlayDrumNote(AppContext& ctx);
 // Ends DrumNote: 99 DrumNote 00.
 void ReleaseDrumNote(AppContext& ctx);

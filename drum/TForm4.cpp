@@ -71,11 +71,15 @@ void TForm4::CreateMenu() {
   QAction* n3 = window1->addAction(QString());
   n3->setObjectName(QStringLiteral("N3"));
   connect(n3, &QAction::triggered, this, &TForm4::SearchRequested);
-  KeepTranslated(*this, [window1, n1, n2, n3] {
+  QAction* n4 = window1->addAction(QString());
+  n4->setObjectName(QStringLiteral("N4"));
+  connect(n4, &QAction::triggered, this, &TForm4::DrumEditRequested);
+  KeepTranslated(*this, [window1, n1, n2, n3, n4] {
     window1->setTitle(tr("ウィンドウ"));
     n1->setText(tr("プログラムナンバー"));
     n2->setText(tr("エフェクト"));
     n3->setText(tr("音色検索"));
+    n4->setText(tr("ドラム音エディット"));
   });
 }
 

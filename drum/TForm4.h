@@ -26,6 +26,8 @@ class TForm4 : public QMainWindow {
  signals:
   // The menu item "音色検索": the user wants the finder, for drum sounds.
   void SearchRequested();
+  // The menu item "ドラム音エディット": the user wants the drum sound edit window.
+  void DrumEditRequested();
 
  private:
   void CreateNoteButtons(QWidget& client);

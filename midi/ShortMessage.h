@@ -12,6 +12,21 @@ inline constexpr int kControlChange = 0xB0;
 inline constexpr int kProgramChange = 0xC0;
 inline constexpr int kPitchBend = 0xE0;
 
+// Channels as the low half of a status byte counts them: the tone auditions
+// play on channel 1, the drum auditions on the rhythm channel 10.
+inline constexpr int kToneChannel = 0;
+inline constexpr int kRhythmChannel = 9;
+
+// Controllers that select and set a parameter: registered (RPN) and
+// non-registered (NRPN) parameter numbers, then the value by data entry.
+// Number 7F/7F is the null parameter, after which data entry changes nothing.
+inline constexpr int kDataEntryMsb = 0x06;
+inline constexpr int kNrpnLsb = 0x62;
+inline constexpr int kNrpnMsb = 0x63;
+inline constexpr int kRpnLsb = 0x64;
+inline constexpr int kRpnMsb = 0x65;
+inline constexpr int kNullParameter = 0x7F;
+
 // A MIDI short message packed the way the port sends it: status in bits 0-7,
 // first data byte in bits 8-15, second data byte in bits 16-23. The data bytes
 // come from controls that already keep them in 0..127, so nothing is masked.

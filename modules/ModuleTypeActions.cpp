@@ -1,5 +1,7 @@
 #include "modules/ModuleTypeActions.h"
 
+#include "midi/ResetMessages.h"
+
 namespace tonalyx {
 namespace {
 // Sets ModuleType from the module type window's selection and announces it;
@@ -20,6 +22,9 @@ void ApplyModuleType(AppContext& ctx) {
 void StartModuleReset(AppContext& ctx) {
   if (!TakeSelection(ctx)) return;
   ctx.port.SendModuleReset(ctx.state.ModuleType);
+  // GM2 sends no reset, and the module keeps what it holds.
+  if (!ModuleResetMessage(ctx.state.ModuleType).empty())
+    ctx.after_reset.ModuleReset(ctx.state.ModuleType);
 }
 
 }  // namespace tonalyx

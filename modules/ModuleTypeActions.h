@@ -11,7 +11,8 @@ namespace tonalyx {
 void ApplyModuleType(AppContext& ctx);
 
 // For the module type window's current selection: set ModuleType and announce
-// it, then send the module reset. Nothing when no item is selected.
+// it, then send the module reset, which the chosen effect types follow 50 ms
+// later. Nothing when no item is selected.
 void StartModuleReset(AppContext& ctx);
 
 }  // namespace tonalyx

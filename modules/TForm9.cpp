@@ -26,6 +26,7 @@ TForm9::TForm9(AppContext& context) : ctx_(context) {
 
 void TForm9::RadioButtonClick(int number) {
   ctx_.state.MapIndex = kMapIndex[static_cast<std::size_t>(number - 1)];
+  emit ctx_.events.ToneMapChanged();
   // The map changes the GS names of every window at once; nothing is sent
   // until the next audition carries it as Bank Select LSB.
   ctx_.events.RefreshCaptions(Events::Caption::kDrum | Events::Caption::kProgram |

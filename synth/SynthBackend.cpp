@@ -2,6 +2,7 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -10,6 +11,8 @@
 #include <utility>
 
 #include "midi/QuietProbe.h"
+#include "midi/ResetMessages.h"
+#include "midi/ShortMessage.h"
 
 #if defined(TONALYX_HAVE_JACK)
 #include <jack/jack.h>
@@ -78,10 +81,11 @@ bool LooksLikeCompleteSoundfont(const std::filesystem::path& path) {
          std::string_view(header.data() + 8, 4) == "sfbk" && riff_size + 8 <= size;
 }
 
-// Twice the channels a MIDI message can address: the spare channels of the
-// preloads lie beyond them, where nothing ever plays them.
-constexpr int kChannels = 32;
-constexpr int kRhythmChannel = 9;
+// The channels a MIDI message can address, then the spare channels of the
+// preloads, where nothing ever plays them, then the channels of the edited
+// drum notes.
+constexpr int kChannels = ModuleParameters::kChannelsNeeded;
+static_assert(SynthBackend::kSpareDrumChannel < ModuleParameters::kFirstDrumNoteChannel);
 // FluidSynth's bank of the drum kits.
 constexpr int kDrumBank = 128;
 
@@ -136,6 +140,7 @@ bool SynthBackend::Open(int id) {
     Close();
     return false;
   }
+  parameters_.emplace(synth_);
 
   // The soundfont load is the thread's first piece of work.
   queue_.Restart(1);
@@ -206,6 +211,7 @@ void SynthBackend::Close() {
   }
   // The driver pulls from the synth on its own thread: stop it first.
   if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
+  parameters_.reset();
   if (synth_ != nullptr) delete_fluid_synth(synth_);
   if (settings_ != nullptr) delete_fluid_settings(settings_);
   driver_ = nullptr;
@@ -266,18 +272,24 @@ void SynthBackend::Dispatch(std::uint32_t message) {
   const int data2 = static_cast<int>((message >> 16) & 0x7F);
   switch (status & 0xF0) {
     case 0x80:
-      fluid_synth_noteoff(synth_, channel, data1);
+      fluid_synth_noteoff(synth_, parameters_->NoteOffChannel(channel, data1), data1);
       break;
-    case 0x90:  // velocity 0 is a note off to FluidSynth as well
-      fluid_synth_noteon(synth_, channel, data1, data2);
+    case 0x90:  // velocity 0 is a note off
+      if (data2 == 0) {
+        fluid_synth_noteoff(synth_, parameters_->NoteOffChannel(channel, data1), data1);
+      } else {
+        fluid_synth_noteon(synth_, parameters_->NoteOnChannel(channel, data1), data1, data2);
+      }
       break;
     case 0xA0:
       fluid_synth_key_pressure(synth_, channel, data1, data2);
       break;
     case 0xB0:
+      parameters_->Control(channel, data1, data2);
       fluid_synth_cc(synth_, channel, data1, data2);
       break;
     case 0xC0:
+      parameters_->ProgramChange(channel);
       fluid_synth_program_change(synth_, channel, data1);
       break;
     case 0xD0:
@@ -287,7 +299,10 @@ void SynthBackend::Dispatch(std::uint32_t message) {
       fluid_synth_pitch_bend(synth_, channel, data1 | (data2 << 7));
       break;
     default:
-      if (status == 0xFF) fluid_synth_system_reset(synth_);
+      if (status == 0xFF) {
+        fluid_synth_system_reset(synth_);
+        parameters_->Reset();
+      }
       break;
   }
 }
@@ -295,9 +310,14 @@ void SynthBackend::Dispatch(std::uint32_t message) {
 void SynthBackend::DispatchSysEx(std::span<const std::uint8_t> bytes) {
   // FluidSynth takes the message without its F0 and F7 framing.
   if (bytes.size() < 3 || bytes.front() != 0xF0 || bytes.back() != 0xF7) return;
+  if (parameters_->SysEx(bytes)) return;
   const auto body = bytes.subspan(1, bytes.size() - 2);
   fluid_synth_sysex(synth_, reinterpret_cast<const char*>(body.data()),
                     static_cast<int>(body.size()), nullptr, nullptr, nullptr, 0);
+  for (const ModuleKind type : {ModuleKind::kGs, ModuleKind::kXg, ModuleKind::kGm}) {
+    const auto reset = ModuleResetMessage(type);
+    if (std::equal(bytes.begin(), bytes.end(), reset.begin(), reset.end())) parameters_->Reset();
+  }
 }
 
 void SynthBackend::Render(std::span<float> left, std::span<float> right) {

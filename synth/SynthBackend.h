@@ -12,6 +12,7 @@
 
 #include "midi/MidiBackend.h"
 #include "midi/TonePreload.h"
+#include "synth/ModuleParameters.h"
 #include "synth/SynthBackendQueue.h"
 
 // FluidSynth's handles, kept out of this header so users of the backend do not
@@ -30,6 +31,8 @@ inline constexpr char kSystemSoundfont[] = "/usr/share/sounds/sf2/default-GM.sf2
 // A software General MIDI synthesizer (FluidSynth) offered as one MIDI output
 // device. Short messages act as channel events with GS-style bank select, the
 // reset messages reach it as system exclusive, channel 10 plays drum kits.
+// The GS and XG part and drum instrument parameters and effect types that
+// FluidSynth ignores are played as ModuleParameters tells.
 //
 // Opening checks the soundfont and the audio output at once and fails when
 // either is missing. Everything else runs on the synth's own thread, so no
@@ -114,6 +117,9 @@ class SynthBackend : public MidiBackend, public TonePreloading {
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
   _fluid_audio_driver_t* driver_ = nullptr;
+
+  // Made with the synth; used on the synth's thread.
+  std::optional<ModuleParameters> parameters_;
 
   SynthBackendQueue queue_;
   std::thread thread_;

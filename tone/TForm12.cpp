@@ -33,8 +33,13 @@ TForm12::TForm12(AppContext& context) : ctx_(context) {
   KeepTranslated(*this, [this] {
     setWindowTitle(tr("情報"));
     for (int i = 0; i < 6; i += 2) SetText(*labels_[i], tr(kLabels[i].text));
+    ShowName();
   });
   connect(&ctx_.events, &Events::TonePlayed, this, &TForm12::ShowTone);
+  // The window shows GS tones only; in other module types it keeps its text.
+  connect(&ctx_.events, &Events::ToneEditsChanged, this, [this] {
+    if (ctx_.state.ModuleType == ModuleKind::kGs) ShowName();
+  });
   FormCreate();
 }
 
@@ -44,7 +49,14 @@ void TForm12::ShowTone(int program, int bank, std::string_view name) {
   SetText(*labels_[1], QString::number(program));
   SetText(*labels_[3], QString::number(bank));
   // A label without a buddy shows '&' as it is, so the name needs no escaping.
-  SetText(*labels_[5], QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  name_ = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  shown_ = true;
+  ShowName();
+}
+
+void TForm12::ShowName() {
+  if (!shown_) return;
+  SetText(*labels_[5], ctx_.edits.PartsEdited() ? name_ + tr("（エディット中）") : name_);
 }
 
 void TForm12::SetText(QLabel& label, const QString& text) {

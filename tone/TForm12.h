@@ -11,7 +11,8 @@ class QLabel;
 namespace tonalyx {
 
 // The tone information window: program number, bank and name of the last GS
-// tone played, as the tone audition announces it.
+// tone played, as the tone audition announces it, the name marked while the
+// tone edit window's parameters change the tone.
 class TForm12 : public QWidget {
   Q_OBJECT
 
@@ -22,10 +23,14 @@ class TForm12 : public QWidget {
 
  private:
   void FormCreate();
+  // The name, and whether the tone is edited, in Label6.
+  void ShowName();
   static void SetText(QLabel& label, const QString& text);
 
   AppContext& ctx_;
   std::array<QLabel*, 6> labels_{};  // Label1 .. Label6
+  QString name_;                     // of the tone shown, if any
+  bool shown_ = false;
 };
 
 }  // namespace tonalyx

@@ -45,6 +45,9 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
   QAction* n4 = window1->addAction(QString());
   n4->setObjectName(QStringLiteral("N4"));
   connect(n4, &QAction::triggered, this, &TForm2::SearchRequested);
+  QAction* n5 = window1->addAction(QString());
+  n5->setObjectName(QStringLiteral("N5"));
+  connect(n5, &QAction::triggered, this, &TForm2::ToneEditRequested);
   KeepTranslated(*this, [=, this] {
     window1->setTitle(tr("ウィンドウ"));
     MSB1_->setText(tr("バンクセレクトMSB"));
@@ -52,6 +55,7 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
     n2->setText(tr("鍵盤"));
     n3->setText(tr("情報"));
     n4->setText(tr("音色検索"));
+    n5->setText(tr("音色エディット"));
   });
 
   ReadGeometry(*this, ctx_.settings_path, WindowSection(2));

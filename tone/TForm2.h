@@ -27,6 +27,8 @@ class TForm2 : public QMainWindow {
  signals:
   // The menu item "音色検索": the user wants the tone finder.
   void SearchRequested();
+  // The menu item "音色エディット": the user wants the tone edit window.
+  void ToneEditRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

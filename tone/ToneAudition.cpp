@@ -35,8 +35,12 @@ void AnnounceAndSend(AppContext& ctx, const std::function<void()>& send) {
 }  // namespace
 
 void PlayTone(AppContext& ctx) {
-  // The controller values as they stand at the moment of the press.
-  AnnounceAndSend(ctx, [&ctx] { SendToneStart(ctx.port, ctx.state, ctx.state.controllers); });
+  // The controller values and edits as they stand at the moment of the press;
+  // effect types still waiting since a reset go first.
+  AnnounceAndSend(ctx, [&ctx] {
+    ctx.after_reset.SendNowIfWaiting();
+    SendToneStart(ctx.port, ctx.state, ctx.state.controllers, ctx.edits);
+  });
 }
 
 void SelectTone(AppContext& ctx) {

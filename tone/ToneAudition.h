@@ -6,8 +6,8 @@
 namespace tonalyx {
 
 // Plays CurrentProgram in CurrentBank at TestNote on channel 1 with the
-// controller values, by module type, and announces what the windows that
-// follow the tone show.
+// controller values and the tone edits, by module type, and announces what
+// the windows that follow the tone show.
 void PlayTone(AppContext& ctx);
 // Ends the test note: 90 TestNote 00.
 void ReleaseTone(AppContext& ctx);

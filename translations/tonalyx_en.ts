@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>tonalyx::DrumEditWindow</name>
+    <message>
+        <source>ピッチ</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>パン</source>
+        <translation>Pan</translation>
+    </message>
+    <message>
+        <source>リバーブ</source>
+        <translation>Reverb</translation>
+    </message>
+    <message>
+        <source>コーラス</source>
+        <translation>Chorus</translation>
+    </message>
+    <message>
+        <source>カットオフ</source>
+        <translation>Cutoff</translation>
+    </message>
+    <message>
+        <source>レゾナンス</source>
+        <translation>Resonance</translation>
+    </message>
+    <message>
+        <source>アタック</source>
+        <translation>Attack</translation>
+    </message>
+    <message>
+        <source>ディケイ</source>
+        <translation>Decay</translation>
+    </message>
+    <message>
+        <source>バリエーション</source>
+        <translation>Variation</translation>
+    </message>
+    <message>
+        <source>ドラム音エディット</source>
+        <translation>Drum sound edit</translation>
+    </message>
+    <message>
+        <source>ランダム</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>キット %1 %2 ／ ノート %3 %4</source>
+        <translation>Kit %1 %2 / note %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 にはこれらのパラメーターがありません</source>
+        <translation>%1 has none of these parameters</translation>
+    </message>
+    <message>
+        <source>未設定</source>
+        <translation>(unset)</translation>
+    </message>
+</context>
+<context>
     <name>tonalyx::ExportDialog</name>
     <message>
         <source>音源定義ファイルの書き出し</source>
@@ -202,6 +265,10 @@ The old file is unchanged.</translation>
         <source>情報</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>（エディット中）</source>
+        <translation> (edited)</translation>
+    </message>
 </context>
 <context>
     <name>tonalyx::TForm2</name>
@@ -228,6 +295,10 @@ The old file is unchanged.</translation>
     <message>
         <source>音色検索</source>
         <translation>Find a sound</translation>
+    </message>
+    <message>
+        <source>音色エディット</source>
+        <translation>Tone edit</translation>
     </message>
 </context>
 <context>
@@ -258,6 +329,10 @@ The old file is unchanged.</translation>
     <message>
         <source>音色検索</source>
         <translation>Find a sound</translation>
+    </message>
+    <message>
+        <source>ドラム音エディット</source>
+        <translation>Drum sound edit</translation>
     </message>
 </context>
 <context>
@@ -318,6 +393,65 @@ The old file is unchanged.</translation>
     <message>
         <source>音源マップの設定</source>
         <translation>Tone map</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::ToneEditWindow</name>
+    <message>
+        <source>ビブラートレート</source>
+        <translation>Vibrato rate</translation>
+    </message>
+    <message>
+        <source>ビブラートデプス</source>
+        <translation>Vibrato depth</translation>
+    </message>
+    <message>
+        <source>ビブラートディレイ</source>
+        <translation>Vibrato delay</translation>
+    </message>
+    <message>
+        <source>カットオフ</source>
+        <translation>Cutoff</translation>
+    </message>
+    <message>
+        <source>レゾナンス</source>
+        <translation>Resonance</translation>
+    </message>
+    <message>
+        <source>アタック</source>
+        <translation>Attack</translation>
+    </message>
+    <message>
+        <source>ディケイ</source>
+        <translation>Decay</translation>
+    </message>
+    <message>
+        <source>リリース</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>音色エディット</source>
+        <translation>Tone edit</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>リバーブ</source>
+        <translation>Reverb</translation>
+    </message>
+    <message>
+        <source>コーラス</source>
+        <translation>Chorus</translation>
+    </message>
+    <message>
+        <source>%1 にはこれらのパラメーターがありません</source>
+        <translation>%1 has none of these parameters</translation>
+    </message>
+    <message>
+        <source>音源の既定</source>
+        <translation>Module default</translation>
     </message>
 </context>
 </TS>

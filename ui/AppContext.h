@@ -5,11 +5,13 @@
 #include <string>
 
 #include "audition/SharedState.h"
+#include "audition/SoundEdits.h"
 #include "midi/InputBackend.h"
 #include "midi/MidiPort.h"
 #include "tables/NameTables.h"
 #include "thru/MidiThru.h"
 #include "ui/Events.h"
+#include "ui/ResetFollowUp.h"
 
 class QWidget;
 
@@ -30,6 +32,8 @@ class TForm12;
 class TForm13;
 class FinderWindow;
 class ExportDialog;
+class ToneEditWindow;
+class DrumEditWindow;
 
 // One window of the registry. Any window may show it or store its geometry
 // through Window(). Only code that sees the window's class whole (the program
@@ -73,6 +77,9 @@ struct Forms {
   Registered<FinderWindow> finder;
   // The definition file export dialog, built when it is first opened.
   Registered<ExportDialog> exporter;
+  // The tone and drum sound edit windows, built when first opened.
+  Registered<ToneEditWindow> tone_edit;
+  Registered<DrumEditWindow> drum_edit;
 };
 
 // Everything the windows share, owned by the program entry (or by a test).
@@ -96,6 +103,10 @@ struct AppContext {
   std::function<void(const std::string& text)> show_message;
   // What the windows tell each other.
   Events events;
+  // How the user has shaped the sounds in this run, and what of it goes to
+  // the module again after each reset.
+  SoundEdits edits;
+  ResetFollowUp after_reset{port, edits};
   Forms forms;
 };
 

@@ -39,6 +39,12 @@ class Events : public QObject {
   void ModuleTypeApplied(tonalyx::ModuleKind type);
   // A GS tone has been played: its program, bank and name.
   void TonePlayed(int program, int bank, std::string_view name);
+  // Another GS tone map (MapIndex) has been chosen.
+  void ToneMapChanged();
+  // A drum note (DrumNote of DrumKit) has been played.
+  void DrumNotePlayed();
+  // A part parameter of the tone edit window has changed.
+  void ToneEditsChanged();
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Events::Captions)

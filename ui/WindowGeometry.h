@@ -54,6 +54,10 @@ constexpr const GeometrySection& WindowSection(int number) {
 // The tone finder's section, written at the main window's close only when the
 // finder was built in that run.
 inline constexpr GeometrySection kFinderSection{"Finder", WindowGeometry{420, 480, 140, 620}};
+// The tone and drum sound edit windows' sections, likewise written only when
+// the window was built.
+inline constexpr GeometrySection kToneEditSection{"ToneEdit", WindowGeometry{290, 400, 140, 1130}};
+inline constexpr GeometrySection kDrumEditSection{"DrumEdit", WindowGeometry{320, 440, 480, 1130}};
 
 // Reads "Height", "Width", "Top" and "Left" of a section (keys match in any
 // letter case) and applies them to the window in that order. Top and Left are

@@ -19,6 +19,7 @@
 #include <sstream>
 
 #include "app/TForm1.h"
+#include "drum/TForm4.h"
 #include "support/WindowTestWorld.h"
 #include "tone/TForm2.h"
 
@@ -109,8 +110,11 @@ class LanguageTest : public QObject {
   void englishReachesEveryWindowAtOnceAndJapaneseComesBackAsItWas() {
     World world;
     const Forms& f = world.ctx.forms;
-    // The finder is made before the choice, the export dialog after it.
+    // The finder and the edit windows are made before the choice, the export
+    // dialog after it.
     f.form2->SearchRequested();
+    f.form2->ToneEditRequested();
+    f.form4->DrumEditRequested();
     const QWidgetList windows = QApplication::topLevelWidgets();
     const QStringList japanese = AllTexts(windows);
     QVERIFY(japanese.contains(QStringLiteral("N2: 音源の種類の設定")));
@@ -140,7 +144,12 @@ class LanguageTest : public QObject {
                               "Label15: Bend range=",
                               "TForm12: Information",
                               "RadioButton2: Drums",
-                              "WriteButton: Export…"})
+                              "WriteButton: Export…",
+                              "ToneEditWindow: Tone edit",
+                              "Caption4: Cutoff",
+                              "ComboBox1: Module default",
+                              "DrumEditWindow: Drum sound edit",
+                              "Random: Random"})
       QVERIFY2(english.contains(QString::fromUtf8(shown)), shown);
 
     world.Choose("Japanese");

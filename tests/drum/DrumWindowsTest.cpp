@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -33,6 +35,10 @@ namespace tonalyx {
 namespace {
 
 using Messages = std::vector<std::uint32_t>;
+Messages operator+(Messages front, const Messages& back) {
+  front.insert(front.end(), back.begin(), back.end());
+  return front;
+}
 
 constexpr std::uint32_t Msg(int status, int data1, int data2 = 0) {
   return ShortMessage(status, data1, data2);
@@ -362,6 +368,61 @@ class DrumWindowsTest : public QObject {
              QStringLiteral("プログラムナンバー"));
     QCOMPARE(drumWindow().findChild<QAction*>(QStringLiteral("N2"))->text(),
              QStringLiteral("エフェクト"));
+  }
+
+  // The drum sound edit window edits the note pressed last in its kit: the
+  // absolute rows unset until moved, each move sent at once on channel 10,
+  // each later press of that note with its edits before the note on; the XG
+  // rows only under XG.
+  void drumSoundEditWindowEditsTheNotePressedLast() {
+    ctx().tables.FillNameTables();
+    kitButton(*ctx().forms.form5, 12)->click();  // TR-808, 25
+    QTest::mousePress(note(37), Qt::LeftButton);
+    QTest::mouseRelease(note(37), Qt::LeftButton);
+    trigger("N4");
+    QWidget* window = ctx().forms.drum_edit.Window();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("ドラム音エディット"));
+    const auto label = [&](const char* name) {
+      return window->findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    const auto slider = [&](int row) {
+      return window->findChild<QSlider*>(QStringLiteral("TrackBar%1").arg(row));
+    };
+    QVERIFY(label("Target").contains(QStringLiteral("25")));
+    QVERIFY(label("Target").endsWith(QString::fromLatin1(ctx().tables.GsDrum(25, 36, 4))));
+    QCOMPARE(label("Value2"), QStringLiteral("未設定"));  // level
+    QVERIFY(!slider(6)->isVisible());                     // cutoff: XG only
+
+    backend().Clear();
+    slider(1)->setValue(12);  // pitch
+    const Messages null = {Msg(0xB9, 0x65, 0x7F), Msg(0xB9, 0x64, 0x7F)};
+    const Messages pitch = {Msg(0xB9, 0x63, 0x18), Msg(0xB9, 0x62, 36), Msg(0xB9, 0x06, 0x4C)};
+    QCOMPARE(backend().ShortMessages(), pitch + null);
+    window->findChild<QCheckBox*>(QStringLiteral("Random"))->click();
+    QCOMPARE(label("Value3"), QStringLiteral("ランダム"));
+    QVERIFY(!slider(3)->isEnabled());
+    const Messages random = {Msg(0xB9, 0x63, 0x1C), Msg(0xB9, 0x62, 36), Msg(0xB9, 0x06, 0x00)};
+    QCOMPARE(backend().ShortMessages(), pitch + null + random + null);
+
+    backend().Clear();
+    QTest::mousePress(note(37), Qt::LeftButton);
+    QTest::mouseRelease(note(37), Qt::LeftButton);
+    const Messages pressed = backend().ShortMessages();
+    const Messages note_on_and_off = {Msg(0x99, 36, 0x64), Msg(0x99, 36, 0)};
+    QCOMPARE(Messages(pressed.begin() + 7, pressed.end()), pitch + random + null + note_on_and_off);
+    backend().Clear();
+    QTest::mousePress(note(38), Qt::LeftButton);  // another note: no edits
+    QTest::mouseRelease(note(38), Qt::LeftButton);
+    QCOMPARE(backend().ShortMessages().size(), std::size_t{9});
+    QVERIFY(label("Target").contains(QStringLiteral("37")));
+    QCOMPARE(label("Value1"), QStringLiteral("0"));
+
+    selectModuleType(1);
+    QVERIFY(slider(6)->isVisible());
+    selectModuleType(2);
+    QVERIFY(window->findChild<QLabel*>(QStringLiteral("NoParameters"))->isVisible());
+    QVERIFY(!slider(1)->isEnabled());
   }
 
   void drumStateSurvivesTypeChangesAndHiding() {

@@ -1,7 +1,7 @@
 // Presses the real windows (offscreen) over the real system MIDI backend, the
 // way a user auditions one tone and one drum note and then quits:
 //
-//   tonalyx_e2e_windows <device name> [finder]
+//   tonalyx_e2e_windows <device name> [finder | edit]
 //
 // Tone button, program button 17 held and released, drum button, drum note
 // button 37 held and released with the right mouse button, main window closed;
@@ -10,13 +10,21 @@
 // finder opened from the program window's menu, "slowstr" typed and its first
 // row held; then from the drum note window's menu, "808 kick 1" typed and the
 // row of kit 25 note 36 held with the right mouse button.
+// With "edit" the tone is shaped instead: the tone edit window opened from
+// the program window's menu, reverb "Room 3" chosen, program button 17 held
+// while the cutoff slider moves one page down and held once more; then the
+// drum button (its reset followed by Room 3 again) and drum note 37; then
+// module type XG confirmed with "OK" and program button 17 held.
 // Exit status: 0 done, 2 usage, 3 no device of that name, 4 the open failed,
-// 5 a row to press is missing.
+// 5 a row to press or the tone edit window is missing.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -28,10 +36,12 @@
 #include "app/TForm1.h"
 #include "drivers/RtMidiOutput.h"
 #include "drum/TForm4.h"
+#include "modules/TForm3.h"
 #include "search/FinderResults.h"
 #include "search/FinderWindow.h"
 #include "search/ResultList.h"
 #include "tone/TForm2.h"
+#include "tone/ToneEditWindow.h"
 #include "ui/AppContext.h"
 
 namespace tonalyx {
@@ -78,10 +88,28 @@ bool HoldFoundRow(AppContext& ctx, QWidget* from, const char* item, const char* 
   return false;
 }
 
+// The tone edit window's part of the "edit" run, after the tone button.
+bool ShapeTheTone(AppContext& ctx) {
+  ctx.forms.form2->findChild<QAction*>(QStringLiteral("N5"))->trigger();
+  ToneEditWindow* window = ctx.forms.tone_edit;
+  if (window == nullptr || !QTest::qWaitForWindowExposed(window)) return false;
+  auto* reverb = window->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+  reverb->setCurrentIndex(3);
+  emit reverb->activated(3);  // Room 3
+  QWidget* button = Button(ctx.forms.form2, 17);
+  QTest::mousePress(button, Qt::LeftButton);
+  QTest::keyClick(window->findChild<QSlider*>(QStringLiteral("TrackBar4")), Qt::Key_PageDown);
+  QTest::mouseRelease(button, Qt::LeftButton);
+  Hold(ctx.forms.form2, 17, Qt::LeftButton);
+  return true;
+}
+
 int Run(int argc, char** argv) {
-  const bool finder = argc == 3 && std::string_view(argv[2]) == "finder";
-  if (argc != 2 && !finder) {
-    std::fprintf(stderr, "usage: %s <device name> [finder]\n", argv[0]);
+  const std::string_view mode = argc == 3 ? argv[2] : "";
+  const bool finder = mode == "finder";
+  const bool edit = mode == "edit";
+  if (argc != 2 && !finder && !edit) {
+    std::fprintf(stderr, "usage: %s <device name> [finder | edit]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -106,7 +134,9 @@ int Run(int argc, char** argv) {
   if (!ctx.port.IsOpen()) return 4;
 
   Button(ctx.forms.form1, 1)->click();
-  if (!finder) {
+  if (edit) {
+    if (!ShapeTheTone(ctx)) return 5;
+  } else if (!finder) {
     Hold(ctx.forms.form2, 17, Qt::LeftButton);
   } else if (!HoldFoundRow(ctx, ctx.forms.form2, "N4", "slowstr", 49, 0, Qt::LeftButton)) {
     return 5;
@@ -116,6 +146,11 @@ int Run(int argc, char** argv) {
     Hold(ctx.forms.form4, 37, Qt::RightButton);
   } else if (!HoldFoundRow(ctx, ctx.forms.form4, "N3", "808 kick 1", 25, 36, Qt::RightButton)) {
     return 5;
+  }
+  if (edit) {
+    ctx.forms.form3->findChild<QAbstractButton*>(QStringLiteral("RadioGroup1Item1"))->click();
+    ctx.forms.form3->findChild<QAbstractButton*>(QStringLiteral("Button1"))->click();
+    Hold(ctx.forms.form2, 17, Qt::LeftButton);
   }
   ctx.forms.form1->close();
   return 0;

@@ -3,10 +3,13 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "midi/MidiPort.h"
@@ -361,6 +364,158 @@ TEST_F(SynthBackendTest, TheSettingsFileMayNameAnotherSoundfont) {
   EXPECT_TRUE(SynthBackend(Offline(dir_ / "missing.sf2")).Open(0));
   WriteFile("tonalyx.ini", "[synth]\nsoundfont=" + (dir_ / "missing.sf2").string() + "\n");
   EXPECT_FALSE(SynthBackend(Offline()).Open(0));
+}
+
+// The spectral centroid of a mono signal in Hz: the mean frequency of its
+// spectrum's magnitudes, by a plain DFT of each Hann-windowed block of 4096
+// samples, summed over the blocks.
+double SpectralCentroid(const std::vector<float>& samples) {
+  constexpr std::size_t kSize = 4096;
+  std::vector<double> hann(kSize), cosines(kSize), sines(kSize);
+  for (std::size_t n = 0; n < kSize; ++n) {
+    const double angle = 2 * M_PI * static_cast<double>(n) / kSize;
+    hann[n] = 0.5 - 0.5 * std::cos(angle);
+    cosines[n] = std::cos(angle);
+    sines[n] = std::sin(angle);
+  }
+  double weighted = 0, total = 0;
+  for (std::size_t start = 0; start + kSize <= samples.size(); start += kSize) {
+    for (std::size_t k = 1; k < kSize / 2; ++k) {
+      double re = 0, im = 0;
+      for (std::size_t n = 0; n < kSize; ++n) {
+        const double windowed = samples[start + n] * hann[n];
+        re += windowed * cosines[(k * n) % kSize];
+        im -= windowed * sines[(k * n) % kSize];
+      }
+      const double magnitude = std::hypot(re, im);
+      weighted += magnitude * static_cast<double>(k) * kRate / kSize;
+      total += magnitude;
+    }
+  }
+  return total > 0 ? weighted / total : 0;
+}
+
+// A GS part parameter (NRPN 01 lsb) on channel 1 as the edit window sends it.
+void SendPartParameter(MidiPort& port, int lsb, int value) {
+  for (const auto& [controller, data] :
+       {std::pair{0x63, 0x01}, {0x62, lsb}, {0x06, value + 64}, {0x65, 0x7F}, {0x64, 0x7F}})
+    port.SendShort(ShortMessage(0xB0, controller, data));
+}
+
+// The sound of a held saw wave from 0.2 s after its note on, for 0.75 s.
+std::vector<float> HeldSaw(SynthBackend& synth, MidiPort& port) {
+  port.SendShort(ShortMessage(0xC0, 81));
+  port.SendShort(ShortMessage(0x90, 60, 100));
+  RenderPeak(synth, 0.2);
+  std::vector<float> left(8 * 4096), right(left.size());
+  synth.Render(left, right);
+  port.SendShort(ShortMessage(0x90, 60, 0));
+  FallsSilentWithin(synth, 2.0);
+  return left;
+}
+
+// Prints the centroids at the ends and the middle of the cutoff's range (the
+// figures of the README); a GS Reset takes the tone back to its own filter.
+TEST_F(SynthBackendTest, TheCutoffDarkensAndBrightensTheToneUntilAReset) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+  std::array<double, 3> centroids{};
+  const int cutoffs[] = {-64, 0, 63};
+  for (std::size_t i = 0; i < centroids.size(); ++i) {
+    SendPartParameter(port, 0x20, cutoffs[i]);
+    centroids[i] = SpectralCentroid(HeldSaw(synth, port));
+  }
+  std::printf("spectral centroid of a saw wave at cutoff -64, 0, +63: %.0f, %.0f, %.0f Hz\n",
+              centroids[0], centroids[1], centroids[2]);
+  EXPECT_LT(centroids[0] * 1.5, centroids[1]);
+  EXPECT_LT(centroids[1] * 1.5, centroids[2]);
+
+  SendPartParameter(port, 0x20, -64);
+  port.SendSysEx(GsReset);
+  // The same tone varies by a few percent from one note to the next.
+  EXPECT_NEAR(SpectralCentroid(HeldSaw(synth, port)), centroids[1], centroids[1] * 0.15);
+}
+
+// Energy of the left and right channels over `seconds`.
+std::pair<double, double> RenderEnergy(SynthBackend& synth, double seconds) {
+  const auto frames = static_cast<std::size_t>(seconds * kRate);
+  std::vector<float> left(frames), right(frames);
+  synth.Render(left, right);
+  std::pair<double, double> energy{};
+  for (std::size_t i = 0; i < frames; ++i) {
+    energy.first += left[i] * left[i];
+    energy.second += right[i] * right[i];
+  }
+  return energy;
+}
+
+// A drum instrument NRPN (MSB, the note as LSB) on channel 10.
+void SendDrumParameter(MidiPort& port, int msb, int note, int data) {
+  for (const auto& [controller, value] :
+       {std::pair{0x63, msb}, {0x62, note}, {0x06, data}, {0x65, 0x7F}, {0x64, 0x7F}})
+    port.SendShort(ShortMessage(0xB9, controller, value));
+}
+
+double Stroke(SynthBackend& synth, MidiPort& port, int note, bool right) {
+  port.SendShort(ShortMessage(0x99, note, 100));
+  const auto [left_energy, right_energy] = RenderEnergy(synth, 0.3);
+  port.SendShort(ShortMessage(0x99, note, 0));
+  FallsSilentWithin(synth, 2.0);
+  return right ? right_energy : left_energy;
+}
+
+// Each drum note keeps its own level and pan until the kit is selected again.
+TEST_F(SynthBackendTest, DrumInstrumentEditsShapeTheirOwnNoteUntilTheNextKitSelect) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+  port.SendShort(ShortMessage(0xC9, 0));
+  const double snare = Stroke(synth, port, 38, false);
+  const double snare_right = Stroke(synth, port, 38, true);
+  ASSERT_GT(snare, 1e-3);
+  SendDrumParameter(port, 0x1A, 38, 0);  // level 0: silent
+  SendDrumParameter(port, 0x1C, 40, 1);  // the other snare hard left
+  EXPECT_LT(Stroke(synth, port, 38, false), snare * 1e-3);
+  EXPECT_LT(Stroke(synth, port, 40, true) * 20, Stroke(synth, port, 40, false));
+  port.SendShort(ShortMessage(0xC9, 0));
+  EXPECT_NEAR(Stroke(synth, port, 38, false), snare, snare * 0.05);
+  EXPECT_NEAR(Stroke(synth, port, 38, true), snare_right, snare_right * 0.05);
+}
+
+// The reverb tail of a short stroke: with XG's No Effect gone, back with the
+// module's own type after a reset.
+TEST_F(SynthBackendTest, EffectTypesChangeTheReverbUntilAReset) {
+  SynthBackend synth(Offline());
+  MidiPort port(synth);
+  ASSERT_TRUE(port.OpenPort(0));
+  const auto tail = [&] {
+    port.SendShort(ShortMessage(0xB9, 91, 127));
+    port.SendShort(ShortMessage(0x99, 37, 127));  // side stick: short
+    RenderEnergy(synth, 0.05);
+    port.SendShort(ShortMessage(0x99, 37, 0));
+    RenderEnergy(synth, 0.4);
+    const auto [left, right] = RenderEnergy(synth, 0.6);
+    return left + right;
+  };
+  const double own = tail();
+  const std::uint8_t no_effect[] = {0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x00, 0x00, 0xF7};
+  port.SendSysEx(no_effect);
+  const double none = tail();
+  // A wrong checksum changes nothing.
+  std::uint8_t panning_delay[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x01, 0x30, 0x07, 0x09, 0xF7};
+  port.SendSysEx(panning_delay);
+  EXPECT_LT(tail() * 10, own);
+  panning_delay[9] = 0x08;
+  port.SendSysEx(panning_delay);
+  const double long_tail = tail();
+  port.SendSysEx(XgSystemOn);
+  const double again = tail();
+  std::printf("reverb tail energy: own %.3g, no effect %.3g, panning delay %.3g, reset %.3g\n", own,
+              none, long_tail, again);
+  EXPECT_LT(none * 10, own);
+  EXPECT_GT(long_tail, own * 2);
+  EXPECT_NEAR(again, own, own * 0.2);
 }
 
 }  // namespace
