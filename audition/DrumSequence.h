@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "audition/ControllerValues.h"
 #include "audition/SharedState.h"
 #include "midi/MidiPort.h"
@@ -12,6 +15,9 @@ namespace tonalyx {
 // then the note on with the controller velocity. The same eight messages go
 // out whatever the module type, and the kit is sent on every press.
 void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);
+// The eight messages PlayDrumNote sends, the note on last.
+std::array<std::uint32_t, 8> DrumNoteMessages(const SharedState& state,
+                                              const ControllerValues& values);
 // Lets the port's backend get the kit ready that PlayDrumNote would play with
 // this state; sends nothing.
 void PreloadDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);
