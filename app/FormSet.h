@@ -13,7 +13,8 @@ namespace tonalyx {
 // context's registry as each one is made, and deletes them in reverse order.
 // The tone finder is built when the program or drum note window first asks
 // for it, and the export dialog when the main window's menu first opens it,
-// so they cost nothing at start.
+// so they cost nothing at start; so is the favourites window, when the program
+// or drum note window's menu first asks for it.
 class FormSet {
  public:
   explicit FormSet(AppContext& context);
@@ -24,6 +25,7 @@ class FormSet {
  private:
   void OpenFinder(bool drums);
   void OpenExport();
+  void OpenFavourites();
 
   AppContext& ctx_;
   std::vector<std::unique_ptr<QWidget>> windows_;

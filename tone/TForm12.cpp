@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "midifile/SoundNames.h"
+#include "ui/MidiClipBar.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
@@ -35,6 +37,14 @@ TForm12::TForm12(AppContext& context) : ctx_(context) {
     for (int i = 0; i < 6; i += 2) SetText(*labels_[i], tr(kLabels[i].text));
   });
   connect(&ctx_.events, &Events::TonePlayed, this, &TForm12::ShowTone);
+  clip_bar_ = new MidiClipBar(
+      ctx_,
+      [this]() -> std::optional<ClipRequest> {
+        const SoundChoice tone = SoundChoice::LastTone(ctx_.state);
+        return ClipRequest{tone, SoundName(tone), {}};
+      },
+      this);
+  clip_bar_->move(8, 60);
   FormCreate();
 }
 

@@ -10,6 +10,8 @@ class QLabel;
 
 namespace tonalyx {
 
+class MidiClipBar;
+
 // The tone information window: program number, bank and name of the last GS
 // tone played, as the tone audition announces it.
 class TForm12 : public QWidget {
@@ -26,6 +28,8 @@ class TForm12 : public QWidget {
 
   AppContext& ctx_;
   std::array<QLabel*, 6> labels_{};  // Label1 .. Label6
+  // The tone pressed last as a MIDI file for a song, below the design's labels.
+  MidiClipBar* clip_bar_;
 };
 
 }  // namespace tonalyx

@@ -13,6 +13,7 @@
 #include "tone/TForm8.h"
 #include "tone/ToneButtonGrid.h"
 #include "ui/AuditionButton.h"
+#include "ui/FavouriteAdding.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
@@ -45,6 +46,8 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
   QAction* n4 = window1->addAction(QString());
   n4->setObjectName(QStringLiteral("N4"));
   connect(n4, &QAction::triggered, this, &TForm2::SearchRequested);
+  window1->addSeparator();
+  AddFavouriteItems(*window1, ctx_, [this] { return SoundChoice::LastTone(ctx_.state); });
   KeepTranslated(*this, [=, this] {
     window1->setTitle(tr("ウィンドウ"));
     MSB1_->setText(tr("バンクセレクトMSB"));

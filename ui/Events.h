@@ -39,6 +39,10 @@ class Events : public QObject {
   void ModuleTypeApplied(tonalyx::ModuleKind type);
   // A GS tone has been played: its program, bank and name.
   void TonePlayed(int program, int bank, std::string_view name);
+  // The favourites have changed: one was added, removed, moved or renamed.
+  void FavouritesChanged();
+  // The user wants the favourites window.
+  void FavouritesRequested();
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Events::Captions)

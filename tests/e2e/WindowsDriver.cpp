@@ -30,9 +30,9 @@
 #include "drum/TForm4.h"
 #include "search/FinderResults.h"
 #include "search/FinderWindow.h"
-#include "search/ResultList.h"
 #include "tone/TForm2.h"
 #include "ui/AppContext.h"
+#include "ui/ResultList.h"
 
 namespace tonalyx {
 namespace {

@@ -20,13 +20,13 @@
 #include "modules/TForm9.h"
 #include "search/FinderResults.h"
 #include "search/FinderWindow.h"
-#include "search/ResultList.h"
 #include "settings/SettingsFile.h"
 #include "support/WindowTestWorld.h"
 #include "tables/KitNames.h"
 #include "tone/TForm12.h"
 #include "tone/TForm2.h"
 #include "tone/TForm6.h"
+#include "ui/ResultList.h"
 
 namespace tonalyx {
 namespace {
@@ -181,14 +181,15 @@ class FinderWindowTest : public QObject {
 
     const QList<QAction*> tone_items =
         w.ctx.forms.form2->findChild<QMenu*>(QStringLiteral("Window1"))->actions();
-    QCOMPARE(tone_items.size(), 5);
-    QCOMPARE(tone_items.last()->objectName(), QStringLiteral("N4"));
-    QCOMPARE(tone_items.last()->text(), QStringLiteral("音色検索"));
+    // After the design's items; the favourites' items follow.
+    QVERIFY(tone_items.size() > 5);
+    QCOMPARE(tone_items.at(4)->objectName(), QStringLiteral("N4"));
+    QCOMPARE(tone_items.at(4)->text(), QStringLiteral("音色検索"));
     const QList<QAction*> drum_items =
         w.ctx.forms.form4->findChild<QMenu*>(QStringLiteral("Window1"))->actions();
-    QCOMPARE(drum_items.size(), 3);
-    QCOMPARE(drum_items.last()->objectName(), QStringLiteral("N3"));
-    QCOMPARE(drum_items.last()->text(), QStringLiteral("音色検索"));
+    QVERIFY(drum_items.size() > 3);
+    QCOMPARE(drum_items.at(2)->objectName(), QStringLiteral("N3"));
+    QCOMPARE(drum_items.at(2)->text(), QStringLiteral("音色検索"));
 
     FinderWindow* finder = OpenFinder(w, false);
     QVERIFY(finder->isVisible());
