@@ -1,14 +1,17 @@
 // Takes the README's picture of the real windows on a real X server:
 //
-//   tonalyx_screenshot <output.png> [export | english]
+//   tonalyx_screenshot <output.png> [export | favourites | english]
 //
 // Run it under Xvfb (scripts/screenshot does). It lays the main, program
 // number, drum note and controller windows out through a settings file of its
 // own, opens them the way their buttons and menus do, and grabs the screen.
 // With "export" it opens the definition file export dialog from the main
-// window's menu instead and takes that dialog alone; with "english" the
-// windows show their English texts, as chosen in the settings file.
+// window's menu instead and takes that dialog alone; with "favourites" it
+// opens the favourites window, over a favourites file of its own, from the
+// program number window's menu and takes that window alone; with "english"
+// the windows show their English texts, as chosen in the settings file.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -41,6 +44,17 @@ constexpr char kLayout[] =
     "[Window4]\nHeight=608\nWidth=929\nTop=440\nLeft=728\n\n"
     "[Window7]\nHeight=423\nWidth=445\nTop=200\nLeft=24\n\n";
 constexpr char kEnglish[] = "[dev]\nlanguage=en\n\n";
+// A user's favourites: GS SC-8850 tones and drum sounds, renamed or not, and
+// an XG tone that the GS module type greys out.
+constexpr char kFavourites[] =
+    "tonalyx-favourites\t1\n"
+    "tone\tGS\t4\t8\t4\tVerse EP\n"
+    "tone\tGS\t4\t0\t49\tSlow Strings\n"
+    "tone\tGS\t4\t0\t33\tFingered Bass\n"
+    "drum\tGS\t4\t0\t36\tStandard 1 Kick 1\n"
+    "drum\tGS\t4\t0\t38\tスネア（サビ）\n"
+    "tone\tGS\t4\t0\t81\tLead for the bridge\n"
+    "tone\tXG\t2\t0\t16\tDrawOrg# from the MU100\n";
 
 // A plain desktop behind the windows, where Xvfb would show black.
 class Backdrop : public QWidget {
@@ -65,9 +79,10 @@ class Backdrop : public QWidget {
 int main(int argc, char* argv[]) {
   const std::string_view mode = argc == 3 ? argv[2] : "";
   const bool export_dialog = mode == "export";
+  const bool favourites = mode == "favourites";
   const bool english = mode == "english";
-  if (argc != 2 && !export_dialog && !english) {
-    std::fprintf(stderr, "usage: %s <output.png> [export | english]\n", argv[0]);
+  if (argc != 2 && !export_dialog && !favourites && !english) {
+    std::fprintf(stderr, "usage: %s <output.png> [export | favourites | english]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -80,6 +95,10 @@ int main(int argc, char* argv[]) {
   if (!layout.open(QIODevice::WriteOnly) || layout.write(kLayout) < 0) return 1;
   if (english && layout.write(kEnglish) < 0) return 1;
   layout.close();
+  QFile favourites_file(dir.filePath(QStringLiteral("tonalyx-favourites.tsv")));
+  if (!favourites_file.open(QIODevice::WriteOnly) || favourites_file.write(kFavourites) < 0)
+    return 1;
+  favourites_file.close();
 
   auto backend = tonalyx::CreateOutputBackend(settings_path.toStdString());
   tonalyx::AppContext context(*backend, settings_path.toStdString());
@@ -93,10 +112,18 @@ int main(int argc, char* argv[]) {
   tonalyx::FormSet forms(context);
   tonalyx::TForm1& main_window = *context.forms.form1;
   main_window.show();
-  QWidget* export_window = nullptr;
+  // The one window taken alone, if any.
+  QWidget* alone = nullptr;
   if (export_dialog) {
     main_window.findChild<QAction*>(QStringLiteral("ExportDefinitions"))->trigger();
-    export_window = context.forms.exporter.Window();
+    alone = context.forms.exporter.Window();
+  } else if (favourites) {
+    main_window.Button1Click();  // the program number window, with the names
+    context.forms.form2.Window()->findChild<QAction*>(QStringLiteral("OpenFavourites"))->trigger();
+    alone = context.forms.favourites.Window();
+    alone->resize(560, 300);
+    auto* list = alone->findChild<QAbstractItemView*>(QStringLiteral("FavouritesList"));
+    list->setCurrentIndex(list->model()->index(1, 0));
   } else {
     main_window.Button2Click();  // the drum note window
     main_window.Button1Click();  // the program number window, in front of it
@@ -109,8 +136,7 @@ int main(int argc, char* argv[]) {
   // on close would refuse.
   QTimer::singleShot(1500, &app, [&] {
     // The whole screen, or the part the dialog covers.
-    const QRect area =
-        export_window != nullptr ? export_window->frameGeometry() : QRect(0, 0, -1, -1);
+    const QRect area = alone != nullptr ? alone->frameGeometry() : QRect(0, 0, -1, -1);
     const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
         0, area.x(), area.y(), area.width(), area.height());
     const bool saved = screen.save(QString::fromLocal8Bit(argv[1]), "PNG");

@@ -14,6 +14,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include "app/TForm1.h"
 #include "drum/TForm4.h"
@@ -180,6 +183,33 @@ class FavouritesWindowTest : public QObject {
     List(f)->setCurrentIndex(Model(f)->index(1, 0));
     QVERIFY(!bar->findChild<QWidget*>(QStringLiteral("MidiHandle"))->isEnabled());
     QVERIFY(!bar->SaveAction()->isEnabled());
+  }
+
+  // At start the clips of earlier days go; nothing else in the folder does,
+  // and a link is never followed.
+  void oldClipsAreRemovedAndNothingElse() {
+    namespace fs = std::filesystem;
+    QTemporaryDir dir;
+    const fs::path folder(dir.filePath(QStringLiteral("midi")).toStdU16String());
+    const fs::path elsewhere(dir.filePath(QStringLiteral("song.mid")).toStdU16String());
+    fs::create_directory(folder);
+    const auto day_ago = fs::file_time_type::clock::now() - std::chrono::hours(25);
+    for (const fs::path& file :
+         {folder / "old.mid", folder / "new.mid", folder / "old.txt", elsewhere}) {
+      std::ofstream(file) << "MThd";
+      if (file.filename() != "new.mid") fs::last_write_time(file, day_ago);
+    }
+    QStringList kept{"new.mid", "old.txt"};
+#ifndef _WIN32
+    fs::create_symlink(elsewhere, folder / "link.mid");
+    kept.prepend("link.mid");
+#endif
+    RemoveOldSongClips(folder);
+    QStringList left =
+        QDir(QString::fromStdU16String(folder.u16string())).entryList(QDir::Files | QDir::System);
+    left.sort();
+    QCOMPARE(left, kept);
+    QVERIFY(fs::exists(elsewhere));
   }
 
   void theExportDialogWritesTheFavouritesAsOneInstrument() {
