@@ -142,13 +142,6 @@ FavouritesFile::FavouritesFile(std::filesystem::path path) : path_(std::move(pat
   if (stored.source == StoredSource::kUnread) load_problem_ = FavouritesProblem::kUnreadable;
 }
 
-FavouritesFile FavouritesFile::FromText(std::string_view text, std::filesystem::path path) {
-  FavouritesFile file;
-  file.path_ = std::move(path);
-  file.Load(text);
-  return file;
-}
-
 std::filesystem::path FavouritesFile::BesideSettings(const std::filesystem::path& settings_path) {
   return settings_path.parent_path() / "tonalyx-favourites.tsv";
 }

@@ -48,8 +48,6 @@ class FavouritesFile {
 
   // Reads the file at once.
   explicit FavouritesFile(std::filesystem::path path);
-  // Reads favourites from text, as if from a whole file at path.
-  static FavouritesFile FromText(std::string_view text, std::filesystem::path path = {});
 
   // The file beside a settings file.
   static std::filesystem::path BesideSettings(const std::filesystem::path& settings_path);
@@ -73,17 +71,15 @@ class FavouritesFile {
   // Tabs and line breaks become blanks; an empty name changes nothing.
   FavouritesProblem Rename(int index, std::string_view name);
 
-  // The file's text as it is stored.
-  std::string Text() const;
-
  private:
-  FavouritesFile() = default;
   // A line of the file: an entry, or text kept as it was read.
   struct Line {
     std::optional<Favourite> entry;
     std::string kept;
   };
   void Load(std::string_view text);
+  // The file's text as it is stored.
+  std::string Text() const;
   // Stores `lines` in place of the current ones, and takes them if stored.
   FavouritesProblem Replace(std::vector<Line> lines);
   void IndexEntries();
