@@ -138,7 +138,7 @@ class FavouritesWindowTest : public QObject {
   void theMidiBarDragsSavesAndCopiesTheSelectedRow() {
     WindowTestWorld w;
     w.ctx.clip_folder =
-        std::filesystem::path(w.dir.filePath(QStringLiteral("clips")).toStdString());
+        std::filesystem::path(w.dir.filePath(QStringLiteral("clips")).toStdU16String());
     w.ctx.Favourites().Add({SoundChoice::LastTone(w.ctx.state), "Piano / mine"});
     Trigger(w.ctx.forms.form2, "OpenFavourites");
     FavouritesWindow* f = w.ctx.forms.favourites;
