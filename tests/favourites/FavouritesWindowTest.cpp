@@ -114,7 +114,8 @@ class FavouritesWindowTest : public QObject {
     QCOMPARE(HoldRow(w, f, 1), drum_press);
 
     // Dropping the last row on the first moves it there.
-    Model(f)->dropMimeData(Model(f)->mimeData({Model(f)->index(2, 0)}), Qt::MoveAction, 0, 0, {});
+    const std::unique_ptr<QMimeData> dragged(Model(f)->mimeData({Model(f)->index(2, 0)}));
+    Model(f)->dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {});
     QCOMPARE(NamesInFile(w), (QStringList{strings, ep, snare}));
     // F2 renames the selected row, Delete removes it.
     List(f)->setFocus();
