@@ -72,6 +72,7 @@ FinderWindow::FinderWindow(AppContext& context, const SoundAuditions& auditions)
           &MidiClipBar::Refresh);
   connect(results_, &QAbstractItemModel::modelReset, clip_bar_, &MidiClipBar::Refresh);
   auto* add_favourite = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+  Edit1_->installEventFilter(this);
   add_favourite->setObjectName(QStringLiteral("AddFavourite"));
   connect(add_favourite, &QShortcut::activated, this, [this] {
     if (const std::optional<ClipRequest> selected = SelectedClip())
@@ -184,6 +185,16 @@ void FinderWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Linux's key bindings make Ctrl+D a delete key in the search field; here it
+  // adds the selected row to the favourites wherever the focus is.
+  if (watched == Edit1_ && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->keyCombination() ==
+          QKeyCombination(Qt::ControlModifier, Qt::Key_D))
+    return true;
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tonalyx

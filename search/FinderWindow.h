@@ -33,6 +33,7 @@ class FinderWindow : public QWidget {
  protected:
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool SearchingDrums() const;
