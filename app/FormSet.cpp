@@ -9,6 +9,7 @@
 #include "drum/TForm4.h"
 #include "drum/TForm5.h"
 #include "export/ExportDialog.h"
+#include "favourites/FavouritesWindow.h"
 #include "modules/TForm10.h"
 #include "modules/TForm3.h"
 #include "modules/TForm9.h"
@@ -34,6 +35,10 @@ Form* Create(AppContext& ctx, std::vector<std::unique_ptr<QWidget>>& windows,
   windows.push_back(std::move(form));
   return raw;
 }
+
+// What a row of the finder or the favourites plays: the windows' own auditions.
+constexpr SoundAuditions kRowAuditions{PlayTone, ReleaseTone, SelectDrumKit, PlayDrumNote,
+                                       ReleaseDrumNote};
 }  // namespace
 
 FormSet::FormSet(AppContext& context) : ctx_(context) {
@@ -58,16 +63,19 @@ FormSet::FormSet(AppContext& context) : ctx_(context) {
   QObject::connect(form1, &TForm1::ExportRequested, form1, [this] { OpenExport(); });
   QObject::connect(form2, &TForm2::ToneEditRequested, form2, [this] { OpenToneEdit(); });
   QObject::connect(form4, &TForm4::DrumEditRequested, form4, [this] { OpenDrumEdit(); });
+  QObject::connect(&ctx_.events, &Events::FavouritesRequested, form1, [this] { OpenFavourites(); });
 }
 
 void FormSet::OpenFinder(bool drums) {
-  if (ctx_.forms.finder == nullptr) {
-    const FinderAuditions auditions{PlayTone, ReleaseTone, SelectDrumKit, PlayDrumNote,
-                                    ReleaseDrumNote};
-    // Made last, so deleted first, while the windows it plays through exist.
-    Create(ctx_, windows_, ctx_.forms.finder, auditions);
-  }
+  // Made after the windows it plays through, so deleted before them.
+  if (ctx_.forms.finder == nullptr) Create(ctx_, windows_, ctx_.forms.finder, kRowAuditions);
   ctx_.forms.finder->Open(drums);
+}
+
+void FormSet::OpenFavourites() {
+  if (ctx_.forms.favourites == nullptr)
+    Create(ctx_, windows_, ctx_.forms.favourites, kRowAuditions);
+  ctx_.forms.favourites->Open();
 }
 
 void FormSet::OpenExport() {

@@ -13,8 +13,9 @@ namespace tonalyx {
 // context's registry as each one is made, and deletes them in reverse order.
 // The tone finder is built when the program or drum note window first asks
 // for it, the tone and drum sound edit windows when those windows' menus
-// first open them, and the export dialog when the main window's menu first
-// opens it, so they cost nothing at start.
+// first open them, the favourites window when the program or drum note
+// window's menu first asks for it, and the export dialog when the main
+// window's menu first opens it, so they cost nothing at start.
 class FormSet {
  public:
   explicit FormSet(AppContext& context);
@@ -27,6 +28,7 @@ class FormSet {
   void OpenExport();
   void OpenToneEdit();
   void OpenDrumEdit();
+  void OpenFavourites();
 
   AppContext& ctx_;
   std::vector<std::unique_ptr<QWidget>> windows_;

@@ -14,6 +14,7 @@
 #include "drivers/SystemMidi.h"
 #include "settings/SettingsLocation.h"
 #include "ui/AppContext.h"
+#include "ui/SongClipOut.h"
 
 namespace {
 
@@ -66,6 +67,13 @@ int main(int argc, char* argv[]) {
   const auto input = tonalyx::CreateSystemMidiInput();
   tonalyx::AppContext context(*backend, settings_path);
   context.input_backend = input.get();
+  // The MIDI files made for dragging and copying, in the user's cache folder;
+  // those of earlier days are gone (the sequencer has its own copy).
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (!cache.isEmpty()) {
+    context.clip_folder = std::filesystem::path((cache + QStringLiteral("/midi")).toStdU16String());
+    tonalyx::RemoveOldSongClips(context.clip_folder);
+  }
   context.sleep_ms = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   context.show_message = [](const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalyx"), QString::fromStdString(text),

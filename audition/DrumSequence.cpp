@@ -20,6 +20,7 @@ constexpr int kBankSelectLsb = 32;
 constexpr int kReverbSend = 91;
 constexpr int kChorusSend = 93;
 constexpr int kDelaySend = 94;
+}  // namespace
 
 std::array<std::uint32_t, 8> DrumNoteMessages(const SharedState& state,
                                               const ControllerValues& values) {
@@ -36,7 +37,6 @@ std::array<std::uint32_t, 8> DrumNoteMessages(const SharedState& state,
       ShortMessage(kNoteOnRhythm, state.DrumNote, values.velocity),
   };
 }
-}  // namespace
 
 void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port,
                   const SoundEdits& edits) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "audition/ControllerValues.h"
 #include "audition/SharedState.h"
 #include "audition/SoundEdits.h"
@@ -16,6 +19,9 @@ namespace tonalyx {
 // on, after the kit select that would undo them.
 void PlayDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port,
                   const SoundEdits& edits = {});
+// The eight messages PlayDrumNote sends without edits, the note on last.
+std::array<std::uint32_t, 8> DrumNoteMessages(const SharedState& state,
+                                              const ControllerValues& values);
 // Lets the port's backend get the kit ready that PlayDrumNote would play with
 // this state; sends nothing.
 void PreloadDrumNote(const SharedState& state, const ControllerValues& values, MidiPort& port);

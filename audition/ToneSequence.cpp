@@ -80,6 +80,14 @@ void WithToneStart(const SharedState& state, const ControllerValues& values, Use
 }
 }  // namespace
 
+std::vector<std::uint32_t> ToneStartMessages(const SharedState& state,
+                                             const ControllerValues& values) {
+  std::vector<std::uint32_t> start;
+  WithToneStart(state, values,
+                [&](const auto& messages) { start.assign(messages.begin(), messages.end()); });
+  return start;
+}
+
 void SendToneStart(MidiPort& port, const SharedState& state, const ControllerValues& values,
                    const SoundEdits& edits) {
   const MessageList edited =

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "audition/ControllerValues.h"
 #include "audition/SharedState.h"
@@ -27,6 +28,10 @@ std::array<std::uint32_t, 4> GmToneMessages(const SharedState& state,
 // The release: note on with velocity 0 for TestNote, in every module type.
 std::uint32_t ToneReleaseMessage(const SharedState& state);
 
+// The start messages of the module type in state, as SendToneStart sends
+// them, in a list of their own; none for GM2.
+std::vector<std::uint32_t> ToneStartMessages(const SharedState& state,
+                                             const ControllerValues& values);
 // Sends the start messages of the module type in state, each as its own short
 // message; GM2 sends nothing. The part parameters the edits send go out just
 // before the note on; without edits the messages are exactly those above.

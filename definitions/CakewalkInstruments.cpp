@@ -11,7 +11,13 @@ std::string BankList(const NameMap& map, const SoundSelect& select) {
   return std::string(map.model) + " Bank " + std::to_string(select.msb) + "/" +
          std::to_string(select.lsb);
 }
-std::string KitList(const NameMap& map) { return std::string(map.model) + " Drum Kits"; }
+// A map's kits share one bank, and its list is named without it; a list of
+// favourites may hold kits of several banks.
+std::string KitList(const NameMap& map, const SoundSelect& select, bool one_bank) {
+  std::string list = std::string(map.model) + " Drum Kits";
+  if (!one_bank) list += " " + std::to_string(select.msb) + "/" + std::to_string(select.lsb);
+  return list;
+}
 std::string NoteList(const NameMap& map, const NamedKit& kit) {
   return std::string(map.model) + " " + std::string(kit.name);
 }
@@ -23,9 +29,12 @@ void PatchNames(DefinitionText& out, const NameMap& map, const MapContent& conte
     out.Line("[", BankList(map, run.front().select), "]");
     for (const NamedTone& tone : run) out.Line(tone.select.program, "=", tone.name);
   }
-  out.Line();
-  out.Line("[", KitList(map), "]");
-  for (const NamedKit& kit : content.kits) out.Line(kit.select.program, "=", kit.name);
+  const auto kit_runs = BankRuns(content.kits);
+  for (const std::span<const NamedKit> run : kit_runs) {
+    out.Line();
+    out.Line("[", KitList(map, run.front().select, kit_runs.size() == 1), "]");
+    for (const NamedKit& kit : run) out.Line(kit.select.program, "=", kit.name);
+  }
   out.Line();
 }
 
@@ -48,14 +57,18 @@ void Instruments(DefinitionText& out, const NameMap& map, const MapContent& cont
     const SoundSelect& select = run.front().select;
     out.Line("Patch[", select.Bank(), "]=", BankList(map, select));
   }
+  if (content.kits.empty()) return;
   out.Line();
   out.Line("[", map.model, " Drums]");
   out.Line("BankSelMethod=0");
-  const int bank = content.kits.front().select.Bank();
-  out.Line("Patch[", bank, "]=", KitList(map));
-  for (const NamedKit& kit : content.kits) {
-    out.Line("Drum[", bank, ",", kit.select.program, "]=1");
-    out.Line("Key[", bank, ",", kit.select.program, "]=", NoteList(map, kit));
+  const auto kit_runs = BankRuns(content.kits);
+  for (const std::span<const NamedKit> run : kit_runs) {
+    const int bank = run.front().select.Bank();
+    out.Line("Patch[", bank, "]=", KitList(map, run.front().select, kit_runs.size() == 1));
+    for (const NamedKit& kit : run) {
+      out.Line("Drum[", bank, ",", kit.select.program, "]=1");
+      out.Line("Key[", bank, ",", kit.select.program, "]=", NoteList(map, kit));
+    }
   }
 }
 

@@ -30,7 +30,11 @@ std::string DefinitionFileName(const NameMap& map, DefinitionFormat format) {
 
 std::string DefinitionFileText(DefinitionFormat format, const NameMap& map,
                                const NameTables& tables) {
-  const MapContent content = CollectMapContent(tables, map);
+  return DefinitionFileText(format, map, CollectMapContent(tables, map));
+}
+
+std::string DefinitionFileText(DefinitionFormat format, const NameMap& map,
+                               const MapContent& content) {
   switch (format) {
     case DefinitionFormat::kMidnam:
       return MidnamDocument(map, content);

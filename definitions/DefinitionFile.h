@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "definitions/MapContent.h"
 #include "definitions/NameMaps.h"
 #include "tables/NameTables.h"
 
@@ -28,5 +29,8 @@ std::string DefinitionFileName(const NameMap& map, DefinitionFormat format);
 // The whole file of `map` in `format`, from filled tables.
 std::string DefinitionFileText(DefinitionFormat format, const NameMap& map,
                                const NameTables& tables);
+// The file of names gathered elsewhere (the favourites) under `map`'s names.
+std::string DefinitionFileText(DefinitionFormat format, const NameMap& map,
+                               const MapContent& content);
 
 }  // namespace tonalyx

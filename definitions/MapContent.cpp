@@ -57,16 +57,4 @@ MapContent CollectMapContent(const NameTables& tables, const NameMap& map) {
   return {XgTones(tables, map.index), Kits(XgKitName, {kXgDrumVoiceMsb, 0, 0}, note_name)};
 }
 
-std::vector<std::span<const NamedTone>> BankRuns(const std::vector<NamedTone>& tones) {
-  std::vector<std::span<const NamedTone>> runs;
-  std::size_t start = 0;
-  for (std::size_t i = 1; i <= tones.size(); ++i) {
-    if (i == tones.size() || tones[i].select.Bank() != tones[start].select.Bank()) {
-      runs.emplace_back(tones.data() + start, i - start);
-      start = i;
-    }
-  }
-  return runs;
-}
-
 }  // namespace tonalyx

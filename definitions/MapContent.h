@@ -50,7 +50,18 @@ struct MapContent {
 // tone's program or the kit's number.
 MapContent CollectMapContent(const NameTables& tables, const NameMap& map);
 
-// The tones split into runs that share one bank, in their order.
-std::vector<std::span<const NamedTone>> BankRuns(const std::vector<NamedTone>& tones);
+// The tones, or the kits, split into runs that share one bank, in their order.
+template <typename Named>
+std::vector<std::span<const Named>> BankRuns(const std::vector<Named>& sounds) {
+  std::vector<std::span<const Named>> runs;
+  std::size_t start = 0;
+  for (std::size_t i = 1; i <= sounds.size(); ++i) {
+    if (i == sounds.size() || sounds[i].select.Bank() != sounds[start].select.Bank()) {
+      runs.emplace_back(sounds.data() + start, i - start);
+      start = i;
+    }
+  }
+  return runs;
+}
 
 }  // namespace tonalyx

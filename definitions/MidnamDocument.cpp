@@ -56,17 +56,24 @@ void Tones(DefinitionText& out, const NameMap& map, const MapContent& content) {
 void Kits(DefinitionText& out, const NameMap& map, const MapContent& content) {
   out.Line("    <ChannelNameSet Name=\"", kKitSet, "\">");
   Channels(out, true);
-  out.Line("      <PatchBank Name=\"", kKitSet, "\">");
-  BankSelect(out, content.kits.front().select, kRhythmChannel);
-  out.Line("        <PatchNameList Name=\"", XmlEscaped{map.model}, " ", kKitSet, "\">");
-  for (const NamedKit& kit : content.kits) {
-    out.Line("          <Patch Number=\"", kit.select.program + 1, "\" Name=\"",
-             XmlEscaped{kit.name}, "\" ProgramChange=\"", kit.select.program, "\">");
-    out.Line("            <UsesNoteNameList Name=\"", XmlEscaped{kit.name}, "\"/>");
-    out.Line("          </Patch>");
+  // A map's kits share one bank; a list of favourites may hold kits of several.
+  const auto runs = BankRuns(content.kits);
+  for (const std::span<const NamedKit> run : runs) {
+    const std::string bank = runs.size() == 1
+                                 ? std::string(kKitSet)
+                                 : std::string(kKitSet) + " " + BankName(run.front().select);
+    out.Line("      <PatchBank Name=\"", bank, "\">");
+    BankSelect(out, run.front().select, kRhythmChannel);
+    out.Line("        <PatchNameList Name=\"", XmlEscaped{map.model}, " ", bank, "\">");
+    for (const NamedKit& kit : run) {
+      out.Line("          <Patch Number=\"", kit.select.program + 1, "\" Name=\"",
+               XmlEscaped{kit.name}, "\" ProgramChange=\"", kit.select.program, "\">");
+      out.Line("            <UsesNoteNameList Name=\"", XmlEscaped{kit.name}, "\"/>");
+      out.Line("          </Patch>");
+    }
+    out.Line("        </PatchNameList>");
+    out.Line("      </PatchBank>");
   }
-  out.Line("        </PatchNameList>");
-  out.Line("      </PatchBank>");
   out.Line("    </ChannelNameSet>");
   for (const NamedKit& kit : content.kits) {
     out.Line("    <NoteNameList Name=\"", XmlEscaped{kit.name}, "\">");
@@ -92,13 +99,16 @@ std::string MidnamDocument(const NameMap& map, const MapContent& content) {
   out.Line("    <CustomDeviceMode Name=\"Default\">");
   out.Line("      <ChannelNameSetAssignments>");
   for (int channel = 1; channel <= 16; ++channel) {
+    // A list without tones, or without kits, leaves its channels unnamed.
+    const bool kits = channel == kRhythmChannel;
+    if (kits ? content.kits.empty() : content.tones.empty()) continue;
     out.Line("        <ChannelNameSetAssign Channel=\"", channel, "\" NameSet=\"",
-             channel == kRhythmChannel ? kKitSet : kToneSet, "\"/>");
+             kits ? kKitSet : kToneSet, "\"/>");
   }
   out.Line("      </ChannelNameSetAssignments>");
   out.Line("    </CustomDeviceMode>");
-  Tones(out, map, content);
-  Kits(out, map, content);
+  if (!content.tones.empty()) Tones(out, map, content);
+  if (!content.kits.empty()) Kits(out, map, content);
   out.Line("  </MasterDeviceNames>");
   out.Line("</MIDINameDocument>");
   return out.Take();

@@ -1,17 +1,20 @@
 // Takes the README's picture of the real windows on a real X server:
 //
-//   tonalyx_screenshot <output.png> [export | english | edit]
+//   tonalyx_screenshot <output.png> [export | favourites | english | edit]
 //
 // Run it under Xvfb (scripts/screenshot does). It lays the main, program
 // number, drum note and controller windows out through a settings file of its
 // own, opens them the way their buttons and menus do, and grabs the screen.
 // With "export" it opens the definition file export dialog from the main
-// window's menu instead and takes that dialog alone; with "english" the
-// windows show their English texts, as chosen in the settings file; with
+// window's menu instead and takes that dialog alone; with "favourites" it
+// opens the favourites window, over a favourites file of its own, from the
+// program number window's menu and takes that window alone; with "english"
+// the windows show their English texts, as chosen in the settings file; with
 // "edit" it opens the tone edit and drum sound edit windows from the program
 // and drum note windows' menus, a tone and a drum sound shaped, and takes the
 // part of the screen they cover.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -48,6 +51,17 @@ constexpr char kLayout[] =
     "[ToneEdit]\nHeight=290\nWidth=400\nTop=500\nLeft=300\n\n"
     "[DrumEdit]\nHeight=190\nWidth=440\nTop=500\nLeft=720\n\n";
 constexpr char kEnglish[] = "[dev]\nlanguage=en\n\n";
+// A user's favourites: GS SC-8850 tones and drum sounds, renamed or not, and
+// an XG tone that the GS module type greys out.
+constexpr char kFavourites[] =
+    "tonalyx-favourites\t1\n"
+    "tone\tGS\t4\t8\t4\tVerse EP\n"
+    "tone\tGS\t4\t0\t49\tSlow Strings\n"
+    "tone\tGS\t4\t0\t33\tFingered Bass\n"
+    "drum\tGS\t4\t0\t36\tStandard 1 Kick 1\n"
+    "drum\tGS\t4\t0\t38\tスネア（サビ）\n"
+    "tone\tGS\t4\t0\t81\tLead for the bridge\n"
+    "tone\tXG\t2\t0\t16\tDrawOrg# from the MU100\n";
 
 // A plain desktop behind the windows, where Xvfb would show black.
 class Backdrop : public QWidget {
@@ -88,10 +102,12 @@ void ShapeSounds(tonalyx::AppContext& context) {
 int main(int argc, char* argv[]) {
   const std::string_view mode = argc == 3 ? argv[2] : "";
   const bool export_dialog = mode == "export";
+  const bool favourites = mode == "favourites";
   const bool english = mode == "english";
   const bool edit = mode == "edit";
-  if (argc != 2 && !export_dialog && !english && !edit) {
-    std::fprintf(stderr, "usage: %s <output.png> [export | english | edit]\n", argv[0]);
+  if (argc != 2 && !export_dialog && !favourites && !english && !edit) {
+    std::fprintf(stderr, "usage: %s <output.png> [export | favourites | english | edit]\n",
+                 argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -104,6 +120,10 @@ int main(int argc, char* argv[]) {
   if (!layout.open(QIODevice::WriteOnly) || layout.write(kLayout) < 0) return 1;
   if (english && layout.write(kEnglish) < 0) return 1;
   layout.close();
+  QFile favourites_file(dir.filePath(QStringLiteral("tonalyx-favourites.tsv")));
+  if (!favourites_file.open(QIODevice::WriteOnly) || favourites_file.write(kFavourites) < 0)
+    return 1;
+  favourites_file.close();
 
   auto backend = tonalyx::CreateOutputBackend(settings_path.toStdString());
   tonalyx::AppContext context(*backend, settings_path.toStdString());
@@ -122,6 +142,14 @@ int main(int argc, char* argv[]) {
   if (export_dialog) {
     main_window.findChild<QAction*>(QStringLiteral("ExportDefinitions"))->trigger();
     area = context.forms.exporter.Window()->frameGeometry();
+  } else if (favourites) {
+    main_window.Button1Click();  // the program number window, with the names
+    context.forms.form2.Window()->findChild<QAction*>(QStringLiteral("OpenFavourites"))->trigger();
+    QWidget* window = context.forms.favourites.Window();
+    window->resize(560, 300);
+    auto* list = window->findChild<QAbstractItemView*>(QStringLiteral("FavouritesList"));
+    list->setCurrentIndex(list->model()->index(1, 0));
+    area = window->frameGeometry();
   } else if (edit) {
     main_window.Button1Click();  // the tone map's names for the drum edit window
     ShapeSounds(context);

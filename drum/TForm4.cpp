@@ -8,7 +8,10 @@
 #include "drum/DrumAudition.h"
 #include "drum/TForm13.h"
 #include "drum/TForm5.h"
+#include "midifile/SoundNames.h"
 #include "ui/AuditionButton.h"
+#include "ui/FavouriteAdding.h"
+#include "ui/MidiClipBar.h"
 #include "ui/PointerEnter.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
@@ -74,6 +77,12 @@ void TForm4::CreateMenu() {
   QAction* n4 = window1->addAction(QString());
   n4->setObjectName(QStringLiteral("N4"));
   connect(n4, &QAction::triggered, this, &TForm4::DrumEditRequested);
+  window1->addSeparator();
+  AddFavouriteItems(*window1, ctx_, [this] { return SoundChoice::LastDrum(ctx_.state); });
+  AddClipItems(*window1, ctx_, [this] {
+    const SoundChoice drum = SoundChoice::LastDrum(ctx_.state);
+    return ClipRequest{drum, SoundName(drum), {DefaultClipChannel(true), true}};
+  });
   KeepTranslated(*this, [window1, n1, n2, n3, n4] {
     window1->setTitle(tr("ウィンドウ"));
     n1->setText(tr("プログラムナンバー"));

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "export/ExportTexts.h"
+#include "favouritesfile/FavouritesMap.h"
 #include "settings/AtomicFile.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
@@ -62,6 +63,7 @@ ExportDialog::ExportDialog(AppContext& context)
   MapBox_ = new QComboBox(this);
   MapBox_->setObjectName(QStringLiteral("MapBox"));
   for (const NameMap& map : AllNameMaps()) MapBox_->addItem(MapChoice(map));
+  MapBox_->addItem(QString());
   Label1_ = new QLabel(this);
   Label1_->setObjectName(QStringLiteral("Label1"));
   Label1_->setWordWrap(true);
@@ -96,6 +98,7 @@ ExportDialog::ExportDialog(AppContext& context)
       FormatBox_->setItemText(static_cast<int>(i), Text(TextsOf(formats[i]).choice));
     format_label->setText(Text(export_texts::kFormatLabel));
     map_label->setText(Text(export_texts::kMapLabel));
+    MapBox_->setItemText(MapBox_->count() - 1, Text(export_texts::kFavouritesMap));
     WriteButton_->setText(Text(export_texts::kWrite));
     CloseButton_->setText(Text(export_texts::kClose));
     Label1_->setText(note_ ? note_() : QString());
@@ -128,11 +131,34 @@ DefinitionFormat ExportDialog::ChosenFormat() const {
   return AllDefinitionFormats()[static_cast<std::size_t>(FormatBox_->currentIndex())];
 }
 
+bool ExportDialog::FavouritesChosen() const {
+  return MapBox_->currentIndex() == static_cast<int>(AllNameMaps().size());
+}
+
 const NameMap& ExportDialog::ChosenMap() const {
+  if (FavouritesChosen()) return FavouritesNameMap();
   return AllNameMaps()[static_cast<std::size_t>(MapBox_->currentIndex())];
 }
 
+std::string ExportDialog::ChosenText() const {
+  if (FavouritesChosen()) {
+    const FavouritesContent favourites = CollectFavourites(ctx_.Favourites().Entries());
+    const MapContent& content = favourites.content;
+    if (content.tones.empty() && content.kits.empty()) return {};
+    return DefinitionFileText(ChosenFormat(), ChosenMap(), content);
+  }
+  // The names are compiled in; the dialog needs no press of the tone or drum
+  // button to have them.
+  NameTables tables;
+  tables.FillNameTables();
+  return DefinitionFileText(ChosenFormat(), ChosenMap(), tables);
+}
+
 void ExportDialog::WriteClick() {
+  if (FavouritesChosen() && ChosenText().empty()) {
+    SetNote([] { return Text(export_texts::kNoFavourites); });
+    return;
+  }
   const DefinitionFormat format = ChosenFormat();
   const QString name = QString::fromStdString(DefinitionFileName(ChosenMap(), format));
   const QString path =
@@ -146,11 +172,7 @@ void ExportDialog::WriteClick() {
 }
 
 bool ExportDialog::Write(const QString& path) {
-  // The names are compiled in; the dialog needs no press of the tone or drum
-  // button to have them.
-  NameTables tables;
-  tables.FillNameTables();
-  const std::string text = DefinitionFileText(ChosenFormat(), ChosenMap(), tables);
+  const std::string text = ChosenText();
   if (ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()), text)) return true;
 
   const QFileInfo file(path);

@@ -34,7 +34,11 @@ class ExportDialog : public QDialog {
 
  private:
   DefinitionFormat ChosenFormat() const;
+  // The favourites are the map box's last item, after every map.
+  bool FavouritesChosen() const;
   const NameMap& ChosenMap() const;
+  // The chosen file's text; empty when there is nothing to write.
+  std::string ChosenText() const;
   void WriteClick();
   // Writes the file; false after telling the user why it could not be.
   bool Write(const QString& path);

@@ -26,6 +26,11 @@ inline constexpr char kCakewalkFilter[] =
     QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "Cakewalk 音源定義 (*.ins)");
 inline constexpr char kDominoFilter[] =
     QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "Domino 音源定義 (*.xml)");
+// The map box's last item: the user's favourites as one instrument.
+inline constexpr char kFavouritesMap[] = QT_TRANSLATE_NOOP("tonalyx::ExportDialog", "お気に入り");
+inline constexpr char kNoFavourites[] = QT_TRANSLATE_NOOP(
+    "tonalyx::ExportDialog",
+    "お気に入りに書き出せる音がありません（GM2 の音は音を選ぶメッセージがないため除きます）。");
 // %1: GM or GM2.
 inline constexpr char kNoNames[] =
     QT_TRANSLATE_NOOP("tonalyx::ExportDialog",

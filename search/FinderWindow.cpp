@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
-#include "audition/DrumSequence.h"
-#include "audition/ToneSequence.h"
-#include "search/ResultList.h"
+#include "midifile/SoundNames.h"
+#include "ui/FavouriteAdding.h"
+#include "ui/MidiClipBar.h"
+#include "ui/ResultList.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
@@ -23,25 +25,10 @@ QString TypeName(ModuleKind type) {
   return type == ModuleKind::kGm ? QStringLiteral("GM") : QStringLiteral("GM2");
 }
 
-// Gets the sound of a row ready, as its press would play it now.
-void PreloadResult(AppContext& ctx, const FinderResults& results, int row) {
-  SharedState pressed = ctx.state;
-  if (results.Scope().drums) {
-    const DrumHit& hit = results.Drum(row);
-    pressed.DrumKit = hit.kit;
-    pressed.DrumNote = hit.note;
-    PreloadDrumNote(pressed, pressed.controllers, ctx.port);
-  } else {
-    const ToneHit& hit = results.Tone(row);
-    pressed.CurrentProgram = hit.program;
-    pressed.CurrentBank = hit.bank;
-    PreloadTone(ctx.port, pressed, pressed.controllers);
-  }
-}
 }  // namespace
 
-FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions)
-    : ctx_(context), auditions_(auditions) {
+FinderWindow::FinderWindow(AppContext& context, const SoundAuditions& auditions)
+    : ctx_(context), held_(context, auditions) {
   setObjectName(QStringLiteral("FinderWindow"));
   ApplyDesignFont(*this);
 
@@ -57,11 +44,12 @@ FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions
   Label1_->setObjectName(QStringLiteral("Label1"));
 
   results_ = new FinderResults(this);
-  list_ = new ResultList([this](int row) { return PressRow(row); }, [this] { ReleaseRow(); }, this);
+  list_ =
+      new ResultList([this](int row) { return PressRow(row); }, [this] { held_.Release(); }, this);
   list_->setObjectName(QStringLiteral("ResultList"));
   list_->WhenPointerEntersRow([this](int row) {
     if (results_->Scope() == SearchScope::Current(ctx_.state, SearchingDrums())) {
-      PreloadResult(ctx_, *results_, row);
+      PreloadSound(ctx_, SoundOf(row));
     }
   });
   list_->setModel(results_);
@@ -76,6 +64,20 @@ FinderWindow::FinderWindow(AppContext& context, const FinderAuditions& auditions
   layout->addLayout(top);
   layout->addWidget(Label1_);
   layout->addWidget(list_, 1);
+  // The selected row into a song, and Ctrl+D into the favourites.
+  clip_bar_ = new MidiClipBar(
+      ctx_, [this] { return SelectedClip(); }, this);
+  layout->addWidget(clip_bar_);
+  connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, clip_bar_,
+          &MidiClipBar::Refresh);
+  connect(results_, &QAbstractItemModel::modelReset, clip_bar_, &MidiClipBar::Refresh);
+  auto* add_favourite = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+  Edit1_->installEventFilter(this);
+  add_favourite->setObjectName(QStringLiteral("AddFavourite"));
+  connect(add_favourite, &QShortcut::activated, this, [this] {
+    if (const std::optional<ClipRequest> selected = SelectedClip())
+      AddFavourite(ctx_, selected->sound);
+  });
 
   connect(Edit1_, &QLineEdit::textChanged, this, &FinderWindow::Search);
   connect(RadioButton2_, &QRadioButton::toggled, this, &FinderWindow::Search);
@@ -136,6 +138,26 @@ void FinderWindow::FollowState() {
   if (results_->Scope() != SearchScope::Current(ctx_.state, SearchingDrums())) Search();
 }
 
+SoundChoice FinderWindow::SoundOf(int row) const {
+  const SearchScope& scope = results_->Scope();
+  SoundChoice sound{scope.module_type, scope.map, scope.drums};
+  if (scope.drums) {
+    sound.kit = results_->Drum(row).kit;
+    sound.note = results_->Drum(row).note;
+  } else {
+    sound.program = results_->Tone(row).program;
+    sound.bank = results_->Tone(row).bank;
+  }
+  return sound;
+}
+
+std::optional<ClipRequest> FinderWindow::SelectedClip() const {
+  const QModelIndex current = list_->currentIndex();
+  if (!current.isValid() || current.row() >= results_->rowCount()) return std::nullopt;
+  const SoundChoice sound = SoundOf(current.row());
+  return ClipRequest{sound, SoundName(sound), {}};
+}
+
 bool FinderWindow::PressRow(int row) {
   // The module type or map may have changed while the window was inactive:
   // then the row no longer names what it would play, so show the new rows
@@ -144,34 +166,8 @@ bool FinderWindow::PressRow(int row) {
     Search();
     return false;
   }
-  if (results_->Scope().drums) {
-    const DrumHit& hit = results_->Drum(row);
-    auditions_.select_drum_kit(ctx_, hit.kit);
-    ctx_.state.DrumNote = hit.note;
-    auditions_.play_drum_note(ctx_);
-    held_.push_back(hit.note);
-  } else {
-    const ToneHit& hit = results_->Tone(row);
-    ctx_.state.CurrentProgram = hit.program;
-    ctx_.state.CurrentBank = hit.bank;
-    auditions_.play_tone(ctx_);
-    held_.push_back(kToneHeld);
-  }
+  held_.Press(SoundOf(row));
   return true;
-}
-
-void FinderWindow::ReleaseRow() {
-  // A second mouse button may have played another row, even of the other
-  // kind after the search changed, before the first came up: each release
-  // ends the note of its own press.
-  if (held_.empty()) return;
-  const int note = held_.front();
-  held_.erase(held_.begin());
-  if (note == kToneHeld) {
-    auditions_.release_tone(ctx_);
-    return;
-  }
-  auditions_.release_drum_note(ctx_, note);
 }
 
 void FinderWindow::changeEvent(QEvent* event) {
@@ -189,6 +185,16 @@ void FinderWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Linux's key bindings make Ctrl+D a delete key in the search field; here it
+  // adds the selected row to the favourites wherever the focus is.
+  if (watched == Edit1_ && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->keyCombination() ==
+          QKeyCombination(Qt::ControlModifier, Qt::Key_D))
+    return true;
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tonalyx

@@ -5,6 +5,8 @@
 
 #include "search/FinderResults.h"
 #include "ui/AppContext.h"
+#include "ui/HeldSounds.h"
+#include "ui/SongClipOut.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,17 +14,8 @@ class QRadioButton;
 
 namespace tonalyx {
 
+class MidiClipBar;
 class ResultList;
-
-// What a press on a result row runs: the tone and drum windows' own
-// auditions and kit choice, supplied by the program entry.
-struct FinderAuditions {
-  void (*play_tone)(AppContext&);
-  void (*release_tone)(AppContext&);
-  void (*select_drum_kit)(AppContext&, int kit);
-  void (*play_drum_note)(AppContext&);
-  void (*release_drum_note)(AppContext&, int note);
-};
 
 // The tone finder: as the user types, lists every tone (or drum sound) of the
 // current module type's map whose name holds the typed words; holding a row
@@ -31,7 +24,7 @@ class FinderWindow : public QWidget {
   Q_OBJECT
 
  public:
-  FinderWindow(AppContext& context, const FinderAuditions& auditions);
+  FinderWindow(AppContext& context, const SoundAuditions& auditions);
   ~FinderWindow() override;
   // Shows the window in front, searching tones or drum sounds, with the
   // search field ready for typing.
@@ -40,6 +33,7 @@ class FinderWindow : public QWidget {
  protected:
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool SearchingDrums() const;
@@ -49,21 +43,21 @@ class FinderWindow : public QWidget {
   void ShowCount();
   // Searches again when the module type or map changed since the last search.
   void FollowState();
+  // The sound a row of the results stands for.
+  SoundChoice SoundOf(int row) const;
+  // The selected row as a clip for a song; nothing while no row is selected.
+  std::optional<ClipRequest> SelectedClip() const;
   bool PressRow(int row);
-  void ReleaseRow();
 
   AppContext& ctx_;
-  FinderAuditions auditions_;
+  HeldSounds held_;
   QLineEdit* Edit1_;
   QRadioButton* RadioButton1_;  // tones
   QRadioButton* RadioButton2_;  // drum sounds
   QLabel* Label1_;
   FinderResults* results_;
   ResultList* list_;
-  // What each press not yet released started, oldest first: the drum note,
-  // or kToneHeld for a tone, which ends at the test note.
-  static constexpr int kToneHeld = -1;
-  std::vector<int> held_;
+  MidiClipBar* clip_bar_;
 };
 
 }  // namespace tonalyx

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <system_error>
 
-#include "settings/AtomicFile.h"
+#include "settings/StoredFile.h"
 
 namespace tonalyx {
 namespace {
@@ -110,66 +108,6 @@ int DigitValue(char c) {
   return 99;
 }
 
-struct FileContents {
-  std::string text;
-  SettingsFile::Source source = SettingsFile::Source::kMissing;
-};
-
-FileContents ReadCapped(const std::filesystem::path& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::not_found) return {};
-  // Only regular files: a folder, a pipe or a device would fail or never end.
-  if (error || status.type() != fs::file_type::regular) return {{}, SettingsFile::Source::kUnread};
-  const std::uintmax_t size = fs::file_size(path, error);
-  std::ifstream in(path, std::ios::binary);
-  if (error || !in) return {{}, SettingsFile::Source::kUnread};
-  const bool too_large = size > SettingsFile::kMaxLoadBytes;
-  std::string text(too_large ? SettingsFile::kMaxLoadBytes : static_cast<std::size_t>(size), '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  if (!too_large) return {std::move(text), SettingsFile::Source::kWhole};
-  // Cut off: keep complete lines only.
-  const std::size_t last_break = text.rfind('\n');
-  text.resize(last_break == std::string::npos ? 0 : last_break + 1);
-  return {std::move(text), SettingsFile::Source::kCut};
-}
-
-// The file a store replaces: the path itself or, when it is a symbolic link,
-// the file at the end of its chain of links, which need not exist yet (a
-// dangling link gets its file made, the link stays). Nothing when the chain
-// does not end or cannot be read.
-std::optional<std::filesystem::path> StoreTarget(std::filesystem::path path) {
-  namespace fs = std::filesystem;
-  constexpr int kMaxLinks = 40;
-  for (int links = 0; links <= kMaxLinks; ++links) {
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(path, error);
-    if (status.type() == fs::file_type::not_found) return path;
-    if (error) return std::nullopt;
-    if (status.type() != fs::file_type::symlink) return path;
-    const fs::path next = fs::read_symlink(path, error);
-    if (error) return std::nullopt;
-    path = next.is_absolute() ? next : path.parent_path() / next;
-  }
-  return std::nullopt;
-}
-
-// Makes a missing folder and its missing parents, each for the user alone,
-// as a configuration folder should be. False when one cannot be made.
-bool MakeFolders(const std::filesystem::path& folder) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (fs::is_directory(folder, error)) return true;
-  if (fs::exists(folder, error)) return false;
-  const fs::path parent = folder.parent_path();
-  if (!parent.empty() && parent != folder && !MakeFolders(parent)) return false;
-  if (!fs::create_directory(folder, error)) return !error && fs::is_directory(folder, error);
-  fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
-  return true;
-}
-
 }  // namespace
 
 std::optional<int> ParseSettingsInteger(std::string_view text) {
@@ -202,7 +140,7 @@ std::optional<int> ParseSettingsInteger(std::string_view text) {
 }
 
 SettingsFile SettingsFile::Open(const std::filesystem::path& path) {
-  FileContents contents = ReadCapped(path);
+  StoredText contents = ReadStoredText(path, kMaxLoadBytes);
   SettingsFile file = FromText(contents.text, path);
   file.source_ = contents.source;
   return file;
@@ -328,17 +266,8 @@ std::string SettingsFile::Text() const {
 }
 
 bool SettingsFile::Store() const {
-  namespace fs = std::filesystem;
   if (path_.empty() || !MayReplace()) return false;
-  const std::optional<fs::path> target = StoreTarget(path_);
-  if (!target) return false;
-  // The first store into the user's configuration folder makes its folder.
-  // A link's file is made only where the link says, never with folders.
-  std::error_code error;
-  const fs::path folder = target->parent_path();
-  if (*target == path_ && !folder.empty() && !fs::exists(*target, error) && !MakeFolders(folder))
-    return false;
-  return ReplaceFileAtomically(*target, Text());
+  return StoreTextFile(path_, Text());
 }
 
 std::filesystem::path SettingsPathForExecutable(const std::filesystem::path& executable) {

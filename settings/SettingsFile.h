@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/StoredFile.h"
+
 namespace tonalyx {
 
 // The INI settings file beside the executable. Each action opens its own
@@ -34,12 +36,7 @@ namespace tonalyx {
 class SettingsFile {
  public:
   // What the load found at the path.
-  enum class Source {
-    kMissing,  // nothing (a dangling link included): a store makes the file
-    kWhole,    // a file, read to its end
-    kCut,      // a file too large to read whole
-    kUnread,   // a folder, a pipe, a device, or a file that cannot be read
-  };
+  using Source = StoredSource;
 
   // The settings file of this program is about a kilobyte; anything beyond
   // this is not read, so a wrong or damaged file can neither exhaust memory

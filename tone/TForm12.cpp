@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "midifile/SoundNames.h"
+#include "ui/MidiClipBar.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
@@ -40,6 +42,14 @@ TForm12::TForm12(AppContext& context) : ctx_(context) {
   connect(&ctx_.events, &Events::ToneEditsChanged, this, [this] {
     if (ctx_.state.ModuleType == ModuleKind::kGs) ShowName();
   });
+  clip_bar_ = new MidiClipBar(
+      ctx_,
+      [this]() -> std::optional<ClipRequest> {
+        const SoundChoice tone = SoundChoice::LastTone(ctx_.state);
+        return ClipRequest{tone, SoundName(tone), {}};
+      },
+      this);
+  clip_bar_->move(8, 60);
   FormCreate();
 }
 

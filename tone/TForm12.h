@@ -10,6 +10,8 @@ class QLabel;
 
 namespace tonalyx {
 
+class MidiClipBar;
+
 // The tone information window: program number, bank and name of the last GS
 // tone played, as the tone audition announces it, the name marked while the
 // tone edit window's parameters change the tone.
@@ -31,6 +33,8 @@ class TForm12 : public QWidget {
   std::array<QLabel*, 6> labels_{};  // Label1 .. Label6
   QString name_;                     // of the tone shown, if any
   bool shown_ = false;
+  // The tone pressed last as a MIDI file for a song, below the design's labels.
+  MidiClipBar* clip_bar_;
 };
 
 }  // namespace tonalyx

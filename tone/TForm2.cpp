@@ -13,6 +13,7 @@
 #include "tone/TForm8.h"
 #include "tone/ToneButtonGrid.h"
 #include "ui/AuditionButton.h"
+#include "ui/FavouriteAdding.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 #include "ui/WindowGeometry.h"
@@ -48,6 +49,8 @@ TForm2::TForm2(AppContext& context) : ctx_(context) {
   QAction* n5 = window1->addAction(QString());
   n5->setObjectName(QStringLiteral("N5"));
   connect(n5, &QAction::triggered, this, &TForm2::ToneEditRequested);
+  window1->addSeparator();
+  AddFavouriteItems(*window1, ctx_, [this] { return SoundChoice::LastTone(ctx_.state); });
   KeepTranslated(*this, [=, this] {
     window1->setTitle(tr("ウィンドウ"));
     MSB1_->setText(tr("バンクセレクトMSB"));

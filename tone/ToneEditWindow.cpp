@@ -8,6 +8,8 @@
 
 #include "audition/EditMessages.h"
 #include "midi/ShortMessage.h"
+#include "midifile/SoundNames.h"
+#include "ui/MidiClipBar.h"
 #include "ui/MoveThrottle.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
@@ -60,7 +62,16 @@ ToneEditWindow::ToneEditWindow(AppContext& context) : ctx_(context) {
     grid->addWidget(effect_captions_[i], kPartParameterCount + 2 + number, 0);
     grid->addWidget(effect_lists_[i], kPartParameterCount + 2 + number, 1, 1, 2);
   }
-  grid->setRowStretch(kPartParameterCount + 5, 1);
+  // The tone pressed last, shaped as the window shows, into the song.
+  auto* clip_bar = new MidiClipBar(
+      ctx_,
+      [this]() -> std::optional<ClipRequest> {
+        const SoundChoice tone = SoundChoice::LastTone(ctx_.state);
+        return ClipRequest{tone, SoundName(tone), {}};
+      },
+      this);
+  grid->addWidget(clip_bar, kPartParameterCount + 5, 0, 1, 3);
+  grid->setRowStretch(kPartParameterCount + 6, 1);
 
   throttle_ = new MoveThrottle(
       kPartParameterCount, [this](std::span<const int> rows) { SendRows(rows); }, this);

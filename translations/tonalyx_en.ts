@@ -132,6 +132,91 @@ The folder %2 does not exist.</translation>
 The folder cannot be written to, or the disk is full.
 The old file is unchanged.</translation>
     </message>
+    <message>
+        <source>お気に入り</source>
+        <translation>Favourites</translation>
+    </message>
+    <message>
+        <source>お気に入りに書き出せる音がありません（GM2 の音は音を選ぶメッセージがないため除きます）。</source>
+        <translation>The favourites hold no sound to export (GM2 sounds are left out: nothing selects them).</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::Favourites</name>
+    <message>
+        <source>%1 はお気に入りのファイルではないため、変更を保存しません。</source>
+        <translation>%1 is no favourites file, so changes are not saved to it.</translation>
+    </message>
+    <message>
+        <source>%1 は新しい版の Tonalyx が書いたファイルのため、変更を保存しません。</source>
+        <translation>%1 was written by a later version of Tonalyx, so changes are not saved to it.</translation>
+    </message>
+    <message>
+        <source>%1 は大きすぎて全部は読めないため、変更を保存しません。</source>
+        <translation>%1 is too large to be read whole, so changes are not saved to it.</translation>
+    </message>
+    <message>
+        <source>%1 を読めないため、変更を保存しません。</source>
+        <translation>%1 cannot be read, so changes are not saved to it.</translation>
+    </message>
+    <message>
+        <source>お気に入りを %1 に保存できません。
+フォルダーに書き込めないか、ディスクに空きがありません。
+元のファイルはそのままです。</source>
+        <translation>Cannot save the favourites to %1.
+The folder cannot be written to, or the disk is full.
+The file is unchanged.</translation>
+    </message>
+    <message>
+        <source>お気に入りに追加</source>
+        <translation>Add to favourites</translation>
+    </message>
+    <message>
+        <source>お気に入り</source>
+        <translation>Favourites</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::FavouritesModel</name>
+    <message>
+        <source>キット %1  ノート %2</source>
+        <translation>Kit %1  note %2</translation>
+    </message>
+    <message>
+        <source>プログラム %1  バンク %2</source>
+        <translation>Program %1  bank %2</translation>
+    </message>
+    <message>
+        <source>%1 の音です。音源の種類（GS はマップも）を合わせると鳴ります。</source>
+        <translation>A sound of %1: it plays when the module type (for GS, the map too) is its own.</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>音源</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>Numbers</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::FavouritesWindow</name>
+    <message>
+        <source>お気に入り</source>
+        <translation>Favourites</translation>
+    </message>
+    <message>
+        <source>読めない行が %1 行あります。ファイルにそのまま残しています。</source>
+        <translation>Lines that could not be read: %1. They stay in the file as they were.</translation>
+    </message>
+    <message>
+        <source>プログラムナンバーとドラムのウィンドウのメニュー「お気に入りに追加」、音色検索では Ctrl+D で音を加えます。</source>
+        <translation>Add sounds with “Add to favourites” in the menus of the program number and drum note windows, or with Ctrl+D in the tone finder.</translation>
+    </message>
 </context>
 <context>
     <name>tonalyx::FinderResults</name>
@@ -196,6 +281,66 @@ The old file is unchanged.</translation>
     <message>
         <source>音源マップ</source>
         <translation>Tone map</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::MidiClipBar</name>
+    <message>
+        <source>MIDIファイルとして保存…</source>
+        <translation>Save as MIDI file…</translation>
+    </message>
+    <message>
+        <source>MIDIファイルをコピー</source>
+        <translation>Copy MIDI file</translation>
+    </message>
+    <message>
+        <source>テストノート</source>
+        <translation>Test note</translation>
+    </message>
+    <message>
+        <source>MIDIチャンネル</source>
+        <translation>MIDI channel</translation>
+    </message>
+    <message>
+        <source>GM2 の音は MIDI ファイルにできません（音を選ぶメッセージがありません）</source>
+        <translation>GM2 sounds make no MIDI file (no message selects them)</translation>
+    </message>
+    <message>
+        <source>シーケンサーのトラックへドラッグ。右クリックで保存とコピー</source>
+        <translation>Drag onto a sequencer track; right-click to save or copy</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyx::SongClip</name>
+    <message>
+        <source>GM2 では音を選ぶメッセージを送らないため、MIDIファイルにできません。</source>
+        <translation>GM2 sends no message that selects a sound, so there is no MIDI file to make.</translation>
+    </message>
+    <message>
+        <source>MIDIファイルを一時フォルダー %1 に書けません。</source>
+        <translation>Cannot write the MIDI file to the temporary folder %1.</translation>
+    </message>
+    <message>
+        <source>MIDIファイルの保存先</source>
+        <translation>Save the MIDI file as</translation>
+    </message>
+    <message>
+        <source>MIDIファイル (*.mid)</source>
+        <translation>MIDI files (*.mid)</translation>
+    </message>
+    <message>
+        <source>%1 を保存できません。
+フォルダー %2 がありません。</source>
+        <translation>Cannot save %1.
+The folder %2 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 を保存できません。
+フォルダーに書き込めないか、ディスクに空きがありません。
+元のファイルはそのままです。</source>
+        <translation>Cannot save %1.
+The folder cannot be written to, or the disk is full.
+The old file is unchanged.</translation>
     </message>
 </context>
 <context>

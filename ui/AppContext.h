@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "audition/SharedState.h"
 #include "audition/SoundEdits.h"
+#include "favouritesfile/FavouritesFile.h"
 #include "midi/InputBackend.h"
 #include "midi/MidiPort.h"
 #include "tables/NameTables.h"
@@ -34,6 +37,7 @@ class FinderWindow;
 class ExportDialog;
 class ToneEditWindow;
 class DrumEditWindow;
+class FavouritesWindow;
 
 // One window of the registry. Any window may show it or store its geometry
 // through Window(). Only code that sees the window's class whole (the program
@@ -80,6 +84,8 @@ struct Forms {
   // The tone and drum sound edit windows, built when first opened.
   Registered<ToneEditWindow> tone_edit;
   Registered<DrumEditWindow> drum_edit;
+  // The favourites window, built when it is first opened.
+  Registered<FavouritesWindow> favourites;
 };
 
 // Everything the windows share, owned by the program entry (or by a test).
@@ -101,6 +107,15 @@ struct AppContext {
   // Shows a message to the user (the program entry sets a message box); tests
   // replace it to record the message instead of blocking on a dialog.
   std::function<void(const std::string& text)> show_message;
+  // Asks where to save a file: the parent window, the path offered and the
+  // file type filter in, the chosen path out, empty when the user cancels.
+  // Unset, the system's save dialog asks (it asks before it replaces a
+  // file); tests answer themselves.
+  std::function<QString(QWidget* parent, const QString& suggested, const QString& filter)>
+      choose_save_file;
+  // Where the MIDI files made for dragging and copying are written: the
+  // program entry names a folder in the user's cache folder.
+  std::filesystem::path clip_folder;
   // What the windows tell each other.
   Events events;
   // How the user has shaped the sounds in this run, and what of it goes to
@@ -108,6 +123,16 @@ struct AppContext {
   SoundEdits edits;
   ResetFollowUp after_reset{port, edits};
   Forms forms;
+
+  // The favourites, read from their file beside the settings file when they
+  // are first asked for, so a run that never uses them never reads it.
+  FavouritesFile& Favourites() {
+    if (!favourites_) favourites_.emplace(FavouritesFile::BesideSettings(settings_path));
+    return *favourites_;
+  }
+
+ private:
+  std::optional<FavouritesFile> favourites_;
 };
 
 }  // namespace tonalyx

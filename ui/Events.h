@@ -45,6 +45,10 @@ class Events : public QObject {
   void DrumNotePlayed();
   // A part parameter of the tone edit window has changed.
   void ToneEditsChanged();
+  // The favourites have changed: one was added, removed, moved or renamed.
+  void FavouritesChanged();
+  // The user wants the favourites window.
+  void FavouritesRequested();
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Events::Captions)

@@ -39,10 +39,10 @@
 #include "modules/TForm3.h"
 #include "search/FinderResults.h"
 #include "search/FinderWindow.h"
-#include "search/ResultList.h"
 #include "tone/TForm2.h"
 #include "tone/ToneEditWindow.h"
 #include "ui/AppContext.h"
+#include "ui/ResultList.h"
 
 namespace tonalyx {
 namespace {

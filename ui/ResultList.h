@@ -7,10 +7,11 @@
 
 namespace tonalyx {
 
-// The list of search results, auditioned like the audition buttons: a press
-// on a row with any mouse button starts its note, the mouse-up ends it, and
-// hiding the list or deactivating its window during the hold ends it too. The
-// keyboard only moves through the rows; Enter plays nothing.
+// A list of sounds, auditioned like the audition buttons (the finder's
+// results, the favourites): a press on a row with any mouse button starts its
+// note, the mouse-up ends it, and hiding the list, deactivating its window or
+// dragging the row away during the hold ends it too. The keyboard only moves
+// through the rows; Enter plays nothing.
 class ResultList : public QTreeView {
   Q_OBJECT
 
@@ -29,6 +30,8 @@ class ResultList : public QTreeView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  // The drag takes the mouse-up: the note ends as the drag begins.
+  void startDrag(Qt::DropActions actions) override;
 
  private:
   std::function<bool(int row)> press_;

@@ -1,4 +1,4 @@
-#include "search/ResultList.h"
+#include "ui/ResultList.h"
 
 #include <QMouseEvent>
 
@@ -14,7 +14,7 @@ ResultList::ResultList(std::function<bool(int row)> press, std::function<void()>
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // Mouse presses play; dragging over the rows must not become a drag.
+  // Mouse presses play; dragging over the rows is no drag unless a list asks.
   setDragEnabled(false);
 }
 
@@ -44,6 +44,11 @@ void ResultList::mouseMoveEvent(QMouseEvent* event) {
   if (row == pointer_row_) return;
   pointer_row_ = row;
   if (row >= 0 && row_entered_) row_entered_(row);
+}
+
+void ResultList::startDrag(Qt::DropActions actions) {
+  hold_.EndAll();
+  QTreeView::startDrag(actions);
 }
 
 void ResultList::leaveEvent(QEvent* event) {
