@@ -1,7 +1,7 @@
 // Presses the real windows (offscreen) over the real system MIDI backend, the
 // way a user auditions one tone and one drum note and then quits:
 //
-//   tonalyx_e2e_windows <device name> [finder]
+//   tonalyx_e2e_windows <device name> [finder | xg]
 //
 // Tone button, program button 17 held and released, drum button, drum note
 // button 37 held and released with the right mouse button, main window closed;
@@ -10,6 +10,10 @@
 // finder opened from the program window's menu, "slowstr" typed and its first
 // row held; then from the drum note window's menu, "808 kick 1" typed and the
 // row of kit 25 note 36 held with the right mouse button.
+// With "xg": XG chosen in the module type window and confirmed with OK, the
+// tone button, program button 17 held and released, the controller window's
+// reverb bar one step up, and program button 17 held while the main window
+// closes. (The Windows end-to-end test does the same with the pointer.)
 // Exit status: 0 done, 2 usage, 3 no device of that name, 4 the open failed,
 // 5 a row to press is missing.
 
@@ -17,6 +21,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -52,6 +58,21 @@ void Hold(QWidget* window, int n, Qt::MouseButton mouse) {
   QTest::mouseRelease(button, mouse);
 }
 
+// Module type XG, a tone, a controller, and a tone still held at the close.
+void PlayXg(AppContext& ctx) {
+  ctx.forms.form1->findChild<QAction*>(QStringLiteral("N2"))->trigger();
+  QWidget* module_type = ctx.forms.form3.Window();
+  module_type->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item1"))->click();
+  Button(module_type, 1)->click();
+  Button(ctx.forms.form1, 1)->click();
+  Hold(ctx.forms.form2, 17, Qt::LeftButton);
+  ctx.forms.form2->findChild<QAction*>(QStringLiteral("N1"))->trigger();
+  ctx.forms.form7.Window()
+      ->findChild<QScrollBar*>(QStringLiteral("ScrollBar3"))
+      ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  QTest::mousePress(Button(ctx.forms.form2, 17), Qt::LeftButton);
+}
+
 // Opens the finder from a window's menu item, types text and holds the row of
 // (first, second): program and bank, or kit and note. False when there is no such row.
 bool HoldFoundRow(AppContext& ctx, QWidget* from, const char* item, const char* text, int first,
@@ -79,9 +100,10 @@ bool HoldFoundRow(AppContext& ctx, QWidget* from, const char* item, const char* 
 }
 
 int Run(int argc, char** argv) {
-  const bool finder = argc == 3 && std::string_view(argv[2]) == "finder";
-  if (argc != 2 && !finder) {
-    std::fprintf(stderr, "usage: %s <device name> [finder]\n", argv[0]);
+  const std::string_view mode = argc == 3 ? argv[2] : "";
+  const bool finder = mode == "finder";
+  if (argc < 2 || argc > 3 || (argc == 3 && !finder && mode != "xg")) {
+    std::fprintf(stderr, "usage: %s <device name> [finder | xg]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -105,6 +127,11 @@ int Run(int argc, char** argv) {
   FormSet forms(ctx);
   if (!ctx.port.IsOpen()) return 4;
 
+  if (mode == "xg") {
+    PlayXg(ctx);
+    ctx.forms.form1->close();
+    return 0;
+  }
   Button(ctx.forms.form1, 1)->click();
   if (!finder) {
     Hold(ctx.forms.form2, 17, Qt::LeftButton);
