@@ -11,6 +11,7 @@
 #include "app/LanguageMenu.h"
 #include "app/MainWindowTexts.h"
 #include "app/MidiInputChoice.h"
+#include "drivers/SystemMidi.h"
 #include "midi/ShortMessage.h"
 #include "modules/ModuleTypeActions.h"
 #include "settings/SettingsFile.h"
@@ -124,7 +125,11 @@ void TForm1::OpenSavedDevice(const std::string& saved_name) {
   devices_ = ListOutputDevices(ctx_.port);
   for (const std::string& name : devices_.names) ComboBox1->addItem(QString::fromStdString(name));
 
-  const int position = StartPosition(devices_, selected_device_, saved_name);
+  // A name no device has may be one an older program stored in the system's
+  // ANSI code page.
+  const std::string listed_name =
+      devices_.Shows(saved_name) ? saved_name : DeviceNameFromOlderSettings(saved_name);
+  const int position = StartPosition(devices_, selected_device_, listed_name);
   if (position < 0) {
     // No output device: nothing to open, the port stays closed.
     selected_device_ = 0;

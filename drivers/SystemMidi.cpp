@@ -3,6 +3,7 @@
 #if defined(_WIN32)
 #include "drivers/WinMmInput.h"
 #include "drivers/WinMmOutput.h"
+#include "drivers/WindowsText.h"
 #else
 #include "drivers/RtMidiInput.h"
 #include "drivers/RtMidiOutput.h"
@@ -24,6 +25,14 @@ std::unique_ptr<MidiInputBackend> CreateSystemMidiInput() {
   return std::make_unique<WinMmInput>();
 #else
   return std::make_unique<RtMidiInput>();
+#endif
+}
+
+std::string DeviceNameFromOlderSettings(std::string_view stored) {
+#if defined(_WIN32)
+  return CodePageToUtf8(stored);
+#else
+  return std::string(stored);
 #endif
 }
 

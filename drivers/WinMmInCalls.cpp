@@ -6,8 +6,8 @@ namespace {
 class System final : public WinMmInCalls {
  public:
   UINT GetNumDevs() override { return ::midiInGetNumDevs(); }
-  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIINCAPSA caps, UINT size) override {
-    return ::midiInGetDevCapsA(id, caps, size);
+  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIINCAPSW caps, UINT size) override {
+    return ::midiInGetDevCapsW(id, caps, size);
   }
   MMRESULT Open(LPHMIDIIN handle, UINT id, DWORD_PTR callback, DWORD_PTR instance,
                 DWORD flags) override {

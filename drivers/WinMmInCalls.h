@@ -15,7 +15,7 @@ class WinMmInCalls {
   virtual ~WinMmInCalls() = default;
 
   virtual UINT GetNumDevs() = 0;
-  virtual MMRESULT GetDevCaps(UINT_PTR id, LPMIDIINCAPSA caps, UINT size) = 0;
+  virtual MMRESULT GetDevCaps(UINT_PTR id, LPMIDIINCAPSW caps, UINT size) = 0;
   virtual MMRESULT Open(LPHMIDIIN handle, UINT id, DWORD_PTR callback, DWORD_PTR instance,
                         DWORD flags) = 0;
   virtual MMRESULT Start(HMIDIIN handle) = 0;

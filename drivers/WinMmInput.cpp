@@ -1,10 +1,11 @@
 #include "drivers/WinMmInput.h"
 
 #include <array>
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <string_view>
 
-#include "drivers/WinMmOutput.h"
+#include "drivers/WindowsText.h"
 #include "midi/ShortMessage.h"
 
 namespace tonalyx {
@@ -15,11 +16,11 @@ int WinMmInput::DeviceCount() { return static_cast<int>(api_.GetNumDevs()); }
 
 std::optional<std::string> WinMmInput::DeviceName(int id) {
   if (id < 0) return std::nullopt;
-  MIDIINCAPSA caps{};
+  MIDIINCAPSW caps{};
   if (api_.GetDevCaps(static_cast<UINT_PTR>(id), &caps, sizeof caps) != MMSYSERR_NOERROR)
     return std::nullopt;
-  return CodePageToUtf8(
-      std::string_view(caps.szPname, ::strnlen(caps.szPname, sizeof caps.szPname)));
+  return Utf16ToUtf8(
+      std::wstring_view(caps.szPname, ::wcsnlen(caps.szPname, std::size(caps.szPname))));
 }
 
 bool WinMmInput::Open(int id, Receiver receiver) {

@@ -23,7 +23,8 @@ class WinMmInput : public MidiInputBackend {
   WinMmInput& operator=(const WinMmInput&) = delete;
 
   int DeviceCount() override;
-  // The capabilities record's name, cut at its first NUL, as UTF-8.
+  // The capabilities record's name (midiInGetDevCapsW), cut at its first
+  // NUL, as UTF-8.
   std::optional<std::string> DeviceName(int id) override;
   bool Open(int id, Receiver receiver) override;
   void Close() override;

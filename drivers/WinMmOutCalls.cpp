@@ -6,8 +6,8 @@ namespace {
 class System final : public WinMmOutCalls {
  public:
   UINT GetNumDevs() override { return ::midiOutGetNumDevs(); }
-  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIOUTCAPSA caps, UINT size) override {
-    return ::midiOutGetDevCapsA(id, caps, size);
+  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIOUTCAPSW caps, UINT size) override {
+    return ::midiOutGetDevCapsW(id, caps, size);
   }
   MMRESULT Open(LPHMIDIOUT handle, UINT id, DWORD_PTR callback, DWORD_PTR instance,
                 DWORD flags) override {
@@ -20,6 +20,9 @@ class System final : public WinMmOutCalls {
   }
   MMRESULT PrepareHeader(HMIDIOUT handle, LPMIDIHDR header, UINT size) override {
     return ::midiOutPrepareHeader(handle, header, size);
+  }
+  MMRESULT UnprepareHeader(HMIDIOUT handle, LPMIDIHDR header, UINT size) override {
+    return ::midiOutUnprepareHeader(handle, header, size);
   }
   MMRESULT LongMsg(HMIDIOUT handle, LPMIDIHDR header, UINT size) override {
     return ::midiOutLongMsg(handle, header, size);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <list>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
+#include <thread>
+#include <vector>
 
 #include "drivers/WinMmOutCalls.h"
 #include "midi/MidiBackend.h"
@@ -12,24 +16,33 @@
 namespace tonalyx {
 
 // The system's MIDI outputs through the Windows multimedia API. Device
-// identifiers are the API's own, 0..midiOutGetNumDevs()-1. The device is
-// opened without a callback, and nothing is received from it. Sends allocate
-// nothing: short messages go out as the packed value, and system exclusive
-// messages through one header that every send reuses, pointed at the caller's
-// bytes, which must outlive the send (the device may read them after the call
-// returns; the port only sends the static reset messages).
+// identifiers are the API's own, 0..midiOutGetNumDevs()-1.
+//
+// Short messages go out as the packed value. Each system exclusive message
+// gets a header and a copy of its bytes of its own, so that several may be
+// on their way at once (a reset and the message after it): the platform
+// reads a header until it marks it done, and a header prepared again before
+// that loses or garbles the next message. The device is opened with an
+// event that the platform sets when a header is done; a thread of the
+// backend's then unprepares it, so no send ever waits for the device. Done
+// headers are used again, so a send allocates nothing once the backend has
+// as many as are ever on their way at once (four from the start).
 class WinMmOutput : public MidiBackend {
  public:
-  explicit WinMmOutput(WinMmOutCalls& api = SystemWinMmOutCalls()) : api_(api) {}
+  explicit WinMmOutput(WinMmOutCalls& api = SystemWinMmOutCalls());
   ~WinMmOutput() override;
   WinMmOutput(const WinMmOutput&) = delete;
   WinMmOutput& operator=(const WinMmOutput&) = delete;
 
   int DeviceCount() override;
-  // The capabilities record's name, cut at its first NUL and converted from
-  // the ANSI code page to UTF-8.
+  // The capabilities record's name (midiOutGetDevCapsW), cut at its first
+  // NUL, as UTF-8.
   std::optional<std::string> DeviceName(int id) override;
   bool Open(int id) override;
+  // Lets the system exclusive messages still playing finish (a reset
+  // message sent just before is not cut off; a device that has not finished
+  // them within kLongMessageDrainMs is reset), unprepares every header and
+  // closes the device.
   void Close() override;
   // midiOutReset: the platform ends every sounding note on every channel.
   bool Reset() override;
@@ -39,16 +52,37 @@ class WinMmOutput : public MidiBackend {
   // The result of the last platform call, for diagnostics (0 is success).
   MMRESULT LastResult() const { return last_result_; }
 
+  // How long a close waits for the device to play what it was given.
+  static constexpr int kLongMessageDrainMs = 250;
+
  private:
+  // One system exclusive message: its header and its own copy of the bytes.
+  struct LongMessage {
+    MIDIHDR header{};
+    std::vector<std::uint8_t> bytes;
+    bool on_its_way = false;
+  };
+
+  LongMessage& FreeLongMessage();
+  // Unprepares the headers the device has marked done; true when none is
+  // left on its way.
+  bool UnprepareDoneLocked();
+  void RunUnpreparer();
+  void StopUnpreparer();
+
   WinMmOutCalls& api_;
   HMIDIOUT handle_ = nullptr;
-  // Only its data pointer and length are ever set; the platform keeps its
-  // flags. Prepared again before each send, never waited for.
-  MIDIHDR sys_ex_header_{};
   MMRESULT last_result_ = MMSYSERR_NOERROR;
-};
 
-// Text in a code page (the ANSI one by default) as UTF-8.
-std::string CodePageToUtf8(std::string_view text, UINT code_page = CP_ACP);
+  // The platform sets it for every header done (and at open and close).
+  HANDLE done_event_ = nullptr;
+  std::thread unpreparer_;
+  // Guards the messages, their headers' flags as read here and `stopping_`.
+  std::mutex mutex_;
+  std::condition_variable all_done_;
+  // A list: a header must stay where it is while the platform holds it.
+  std::list<LongMessage> long_messages_;
+  bool stopping_ = false;
+};
 
 }  // namespace tonalyx

@@ -14,6 +14,10 @@ int DeviceList::PositionOf(int device) const {
   return it == DeviceTable.end() ? -1 : static_cast<int>(it - DeviceTable.begin());
 }
 
+bool DeviceList::Shows(std::string_view name) const {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 DeviceList ListDevices(int count, const std::function<std::optional<std::string>(int id)>& name) {
   DeviceList devices;
   for (int id = 0; id < count; ++id) {

@@ -22,6 +22,7 @@ struct DeviceList {
   int Size() const { return static_cast<int>(names.size()); }
   // The list position showing a device identifier, or -1.
   int PositionOf(int device) const;
+  bool Shows(std::string_view name) const;
 };
 
 // Devices 0..count-1 by the names `name` gives, leaving out those without one.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -20,11 +21,11 @@ class FakeWinMmIn : public WinMmInCalls {
   static inline const HMIDIIN kHandle = reinterpret_cast<HMIDIIN>(0x6b6b);
 
   UINT GetNumDevs() override { return static_cast<UINT>(devices.size()); }
-  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIINCAPSA caps, UINT size) override {
+  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIINCAPSW caps, UINT size) override {
     if (id >= devices.size() || !devices[id] || size != sizeof *caps) return MMSYSERR_BADDEVICEID;
     std::memset(caps, 'x', sizeof *caps);
     std::memset(caps->szPname, 0, sizeof caps->szPname);
-    std::memcpy(caps->szPname, devices[id]->data(), devices[id]->size());
+    std::copy(devices[id]->begin(), devices[id]->end(), caps->szPname);
     return MMSYSERR_NOERROR;
   }
   MMRESULT Open(LPHMIDIIN handle, UINT id, DWORD_PTR callback_address, DWORD_PTR instance_value,
@@ -43,7 +44,7 @@ class FakeWinMmIn : public WinMmInCalls {
   // The platform hands a short message to the callback.
   void Deliver(UINT message, DWORD data) const { callback(kHandle, message, instance, data, 1234); }
 
-  std::vector<std::optional<std::string>> devices;
+  std::vector<std::optional<std::wstring>> devices;
   MMRESULT open_result = MMSYSERR_NOERROR;
   MMRESULT start_result = MMSYSERR_NOERROR;
   std::vector<std::string> calls;
@@ -59,12 +60,12 @@ class FakeWinMmIn : public WinMmInCalls {
 
 TEST(WinMmInput, ListsReadableDevicesAndOpensWithACallbackThatIsClosedInOrder) {
   FakeWinMmIn api;
-  api.devices = {std::string("Keys A"), std::nullopt, std::string("USB MIDI")};
+  api.devices = {std::wstring(L"Keys A"), std::nullopt, std::wstring(L"USB MIDI 鍵盤")};
   WinMmInput input(api);
   EXPECT_EQ(input.DeviceCount(), 3);
   EXPECT_EQ(input.DeviceName(0), "Keys A");
   EXPECT_EQ(input.DeviceName(1), std::nullopt);
-  EXPECT_EQ(input.DeviceName(2), "USB MIDI");
+  EXPECT_EQ(input.DeviceName(2), "USB MIDI 鍵盤");
 
   std::vector<std::vector<std::uint8_t>> received;
   ASSERT_TRUE(input.Open(2, [&received](std::span<const std::uint8_t> bytes) {
@@ -84,7 +85,7 @@ TEST(WinMmInput, ListsReadableDevicesAndOpensWithACallbackThatIsClosedInOrder) {
 
 TEST(WinMmInput, AFailedOpenOrStartLeavesNothingOpen) {
   FakeWinMmIn api;
-  api.devices = {std::string("Keys")};
+  api.devices = {std::wstring(L"Keys")};
   WinMmInput input(api);
   api.open_result = MMSYSERR_ALLOCATED;
   EXPECT_FALSE(input.Open(0, [](std::span<const std::uint8_t>) {}));

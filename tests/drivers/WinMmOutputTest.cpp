@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <chrono>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "AllocationCount.h"
+#include "drivers/SystemMidi.h"
 #include "drivers/WinMmOutput.h"
+#include "drivers/WindowsText.h"
 #include "midi/MidiPort.h"
 #include "midi/ModuleKind.h"
 #include "midi/ResetMessages.h"
@@ -18,18 +22,21 @@
 namespace tonalyx {
 namespace {
 
-using Name = std::array<char, MAXPNAMELEN>;
+using Name = std::array<wchar_t, MAXPNAMELEN>;
 
-// The 32-byte name field of a capabilities record holding these bytes.
-Name NameField(std::string_view bytes) {
+// The 32-character name field of a capabilities record holding these characters.
+Name NameField(std::wstring_view text) {
   Name field{};
-  std::memcpy(field.data(), bytes.data(), std::min(bytes.size(), field.size()));
+  std::copy_n(text.begin(), std::min(text.size(), field.size()), field.begin());
   return field;
 }
 
 // Stands in for the platform: a scripted device list, scripted results and a
-// log of every call but the device count. The log has its room reserved, so
-// logging allocates nothing.
+// log of every call but the device count, with the thread that made it. The
+// log and the queue have their room reserved, so they allocate nothing. A long message
+// stays in the device's queue until Finish (or a reset, or, with
+// `finish_at_once`, the send itself) marks it done and sets the open's event,
+// as the platform does from a thread of its own.
 class FakeWinMm : public WinMmOutCalls {
  public:
   struct Call {
@@ -44,124 +51,175 @@ class FakeWinMm : public WinMmOutCalls {
     LPMIDIHDR header = nullptr;
     const void* data = nullptr;
     DWORD length = 0;
+    std::thread::id thread = std::this_thread::get_id();
   };
   static inline const HMIDIOUT kHandle = reinterpret_cast<HMIDIOUT>(0x5a5a);
 
-  FakeWinMm() { calls.reserve(2048); }
+  FakeWinMm() {
+    calls_.reserve(2048);
+    queue_.reserve(64);
+  }
 
   UINT GetNumDevs() override { return static_cast<UINT>(devices.size()); }
-  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIOUTCAPSA caps, UINT size) override {
-    calls.push_back({.name = "GetDevCaps", .id = id, .size = size});
+  MMRESULT GetDevCaps(UINT_PTR id, LPMIDIOUTCAPSW caps, UINT size) override {
+    Log({.name = "GetDevCaps", .id = id, .size = size});
     if (id >= devices.size() || !devices[id]) return MMSYSERR_BADDEVICEID;
-    // Bytes that are not NUL all around the name, as an unread record may hold.
-    std::memset(caps, 'x', sizeof *caps);
-    std::memcpy(caps->szPname, devices[id]->data(), sizeof caps->szPname);
+    // Characters that are not NUL all around the name, as an unread record may hold.
+    std::fill_n(reinterpret_cast<char*>(caps), sizeof *caps, 'x');
+    std::copy(devices[id]->begin(), devices[id]->end(), caps->szPname);
     return MMSYSERR_NOERROR;
   }
   MMRESULT Open(LPHMIDIOUT handle, UINT id, DWORD_PTR callback, DWORD_PTR instance,
                 DWORD flags) override {
-    calls.push_back(
-        {.name = "Open", .id = id, .callback = callback, .instance = instance, .flags = flags});
-    if (open_result == MMSYSERR_NOERROR) *handle = kHandle;
-    return open_result;
-  }
-  MMRESULT Close(HMIDIOUT handle) override {
-    calls.push_back({.name = "Close", .handle = handle});
-    if (closes_still_playing > 0) {
-      --closes_still_playing;
-      return MIDIERR_STILLPLAYING;
-    }
+    Log({.name = "Open", .id = id, .callback = callback, .instance = instance, .flags = flags});
+    if (open_result != MMSYSERR_NOERROR) return open_result;
+    event_ = reinterpret_cast<HANDLE>(callback);
+    *handle = kHandle;
     return MMSYSERR_NOERROR;
   }
+  MMRESULT Close(HMIDIOUT handle) override { return Log({.name = "Close", .handle = handle}); }
   MMRESULT Reset(HMIDIOUT handle) override {
-    calls.push_back({.name = "Reset", .handle = handle});
+    Log({.name = "Reset", .handle = handle});
+    Finish();
     return MMSYSERR_NOERROR;
   }
   MMRESULT ShortMsg(HMIDIOUT handle, DWORD message) override {
-    calls.push_back({.name = "ShortMsg", .handle = handle, .message = message});
-    return MMSYSERR_NOERROR;
+    return Log({.name = "ShortMsg", .handle = handle, .message = message});
   }
   MMRESULT PrepareHeader(HMIDIOUT handle, LPMIDIHDR header, UINT size) override {
-    calls.push_back({.name = "PrepareHeader",
-                     .handle = handle,
-                     .flags = header->dwFlags,
-                     .size = size,
-                     .header = header,
-                     .data = header->lpData,
-                     .length = header->dwBufferLength});
+    Log({.name = "PrepareHeader",
+         .handle = handle,
+         .flags = header->dwFlags,
+         .size = size,
+         .header = header,
+         .data = header->lpData,
+         .length = header->dwBufferLength});
     if (prepare_result == MMSYSERR_NOERROR) header->dwFlags |= MHDR_PREPARED;
     return prepare_result;
   }
+  MMRESULT UnprepareHeader(HMIDIOUT handle, LPMIDIHDR header, UINT size) override {
+    header->dwFlags &= ~MHDR_PREPARED;
+    return Log({.name = "UnprepareHeader", .handle = handle, .size = size, .header = header});
+  }
   MMRESULT LongMsg(HMIDIOUT handle, LPMIDIHDR header, UINT size) override {
-    calls.push_back({.name = "LongMsg", .handle = handle, .size = size, .header = header});
-    header->dwFlags |= MHDR_DONE;
+    Log({.name = "LongMsg",
+         .handle = handle,
+         .size = size,
+         .header = header,
+         .data = header->lpData,
+         .length = header->dwBufferLength});
+    {
+      const std::lock_guard lock(mutex_);
+      header->dwFlags |= MHDR_INQUEUE;
+      queue_.push_back(header);
+    }
+    if (finish_at_once) Finish();
     return MMSYSERR_NOERROR;
   }
 
+  // The device has played every message it was given.
+  void Finish() {
+    const std::lock_guard lock(mutex_);
+    for (MIDIHDR* header : queue_) header->dwFlags = (header->dwFlags & ~MHDR_INQUEUE) | MHDR_DONE;
+    queue_.clear();
+    ::SetEvent(event_);
+  }
+
+  std::vector<Call> Calls() const {
+    const std::lock_guard lock(mutex_);
+    return calls_;
+  }
   std::vector<std::string_view> Names() const {
     std::vector<std::string_view> names;
-    for (const Call& call : calls) names.push_back(call.name);
+    for (const Call& call : Calls()) names.push_back(call.name);
     return names;
+  }
+  void Forget() {
+    const std::lock_guard lock(mutex_);
+    calls_.clear();
   }
 
   std::vector<std::optional<Name>> devices;
   MMRESULT open_result = MMSYSERR_NOERROR;
   MMRESULT prepare_result = MMSYSERR_NOERROR;
-  int closes_still_playing = 0;
-  std::vector<Call> calls;
+  bool finish_at_once = false;
+
+ private:
+  MMRESULT Log(const Call& call) {
+    const std::lock_guard lock(mutex_);
+    calls_.push_back(call);
+    return MMSYSERR_NOERROR;
+  }
+
+  mutable std::mutex mutex_;
+  std::vector<Call> calls_;
+  std::vector<MIDIHDR*> queue_;
+  HANDLE event_ = nullptr;
 };
 
 using Names = std::vector<std::string_view>;
 
-TEST(WinMmOutput, NamesEachDeviceByItsCapabilitiesCutAtTheFirstNul) {
+// Waits up to two seconds for the backend's own thread to have made a call.
+bool WaitForCalls(const FakeWinMm& api, std::string_view name, std::size_t count) {
+  for (int i = 0; i < 200; ++i) {
+    const std::vector<std::string_view> names = api.Names();
+    if (static_cast<std::size_t>(std::count(names.begin(), names.end(), name)) >= count)
+      return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+TEST(WinMmOutput, NamesEachDeviceByItsCapabilitiesKeepingEveryCharacter) {
   FakeWinMm api;
-  const std::string_view full = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";  // 32 bytes, no NUL
-  api.devices = {NameField("Microsoft GS Wavetable Synth"),
-                 NameField(std::string_view("SC-8850\0left over", 17)), std::nullopt,
-                 NameField(full), NameField("")};
+  const std::wstring_view full = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";  // 32, no NUL
+  api.devices = {NameField(L"Microsoft GS Wavetable Synth"),
+                 NameField(std::wstring_view(L"SC-8850\0left over", 17)),
+                 std::nullopt,
+                 NameField(full),
+                 NameField(L""),
+                 NameField(L"音源 SC-88 Café")};
   WinMmOutput backend(api);
-  EXPECT_EQ(backend.DeviceCount(), 5);
+  EXPECT_EQ(backend.DeviceCount(), 6);
   EXPECT_EQ(backend.DeviceName(0), "Microsoft GS Wavetable Synth");
   EXPECT_EQ(backend.DeviceName(1), "SC-8850");
   EXPECT_EQ(backend.DeviceName(2), std::nullopt);  // its capabilities cannot be read
   EXPECT_EQ(backend.LastResult(), static_cast<MMRESULT>(MMSYSERR_BADDEVICEID));
-  EXPECT_EQ(backend.DeviceName(3), std::string(full));
+  EXPECT_EQ(backend.DeviceName(3), "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");
   EXPECT_EQ(backend.DeviceName(4), "");
-  EXPECT_EQ(backend.DeviceName(5), std::nullopt);
-  ASSERT_EQ(api.calls.size(), 6u);
-  for (const FakeWinMm::Call& call : api.calls) EXPECT_EQ(call.size, 52u);
+  // Whatever the ANSI code page: the W record's name, as UTF-8.
+  EXPECT_EQ(backend.DeviceName(5), "音源 SC-88 Caf\xc3\xa9");
+  EXPECT_EQ(backend.DeviceName(6), std::nullopt);
+  const std::vector<FakeWinMm::Call> calls = api.Calls();
+  ASSERT_EQ(calls.size(), 7u);
+  for (const FakeWinMm::Call& call : calls) EXPECT_EQ(call.size, sizeof(MIDIOUTCAPSW));
 
   EXPECT_EQ(backend.DeviceName(-1), std::nullopt);
-  EXPECT_EQ(api.calls.size(), 6u);
+  EXPECT_EQ(api.Calls().size(), 7u);
 }
 
-TEST(WinMmOutput, ShowsTheAnsiNameAsUtf8) {
+// A settings file of an older program holds the name in the ANSI code page.
+TEST(WinMmOutput, ReadsADeviceNameStoredInACodePage) {
   EXPECT_EQ(CodePageToUtf8("\x89\xb9\x8c\xb9 SC-88", 932), "音源 SC-88");  // Shift-JIS
   EXPECT_EQ(CodePageToUtf8("Caf\xe9", 1252), "Caf\xc3\xa9");
   EXPECT_EQ(CodePageToUtf8("", 932), "");
-
-  // Whatever the ANSI code page, the name comes out as valid UTF-8.
-  FakeWinMm api;
-  api.devices = {NameField("Caf\xe9 \x89\xb9")};
-  WinMmOutput backend(api);
-  const std::optional<std::string> name = backend.DeviceName(0);
-  ASSERT_TRUE(name.has_value());
-  EXPECT_EQ(name->substr(0, 3), "Caf");
-  EXPECT_GT(::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, name->data(),
-                                  static_cast<int>(name->size()), nullptr, 0),
-            0);
+  EXPECT_EQ(DeviceNameFromOlderSettings("SC-88"), "SC-88");
+  EXPECT_EQ(DeviceNameFromOlderSettings("Caf\xe9 \x89\xb9"),
+            CodePageToUtf8("Caf\xe9 \x89\xb9", ::GetACP()));
 }
 
-TEST(WinMmOutput, OpensWithoutACallbackAndIsSilentAfterAFailedOpen) {
+TEST(WinMmOutput, OpensWithAnEventForDoneHeadersAndIsSilentAfterAFailedOpen) {
   FakeWinMm api;
   WinMmOutput backend(api);
   MidiPort port(backend);
   ASSERT_TRUE(port.OpenPort(3));
-  ASSERT_EQ(api.calls.size(), 1u);
-  EXPECT_EQ(api.calls[0].id, 3u);
-  EXPECT_EQ(api.calls[0].callback, 0u);
-  EXPECT_EQ(api.calls[0].instance, 0u);
-  EXPECT_EQ(api.calls[0].flags, static_cast<DWORD>(CALLBACK_NULL));
+  std::vector<FakeWinMm::Call> calls = api.Calls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].id, 3u);
+  EXPECT_EQ(calls[0].flags, static_cast<DWORD>(CALLBACK_EVENT));
+  EXPECT_EQ(::WaitForSingleObject(reinterpret_cast<HANDLE>(calls[0].callback), 0),
+            static_cast<DWORD>(WAIT_TIMEOUT))
+      << "the callback is an event handle";
 
   api.open_result = MMSYSERR_ALLOCATED;
   EXPECT_FALSE(port.OpenPort(4));
@@ -176,7 +234,7 @@ TEST(WinMmOutput, OpensWithoutACallbackAndIsSilentAfterAFailedOpen) {
   backend.SendSysEx(GsReset);
   backend.Close();
   EXPECT_FALSE(backend.Open(-1));
-  EXPECT_EQ(api.calls.size(), 3u);
+  EXPECT_EQ(api.Calls().size(), 3u);
 }
 
 TEST(WinMmOutput, SendsShortMessagesAsThePackedValueAndResetsWithThePlatformReset) {
@@ -186,63 +244,99 @@ TEST(WinMmOutput, SendsShortMessagesAsThePackedValueAndResetsWithThePlatformRese
   ASSERT_TRUE(port.OpenPort(0));
   port.SendShort(ShortMessage(0x90, 60, 100));
   port.ResetPort();
+  const std::vector<FakeWinMm::Call> calls = api.Calls();
   ASSERT_EQ(api.Names(), (Names{"Open", "ShortMsg", "Reset"}));
-  EXPECT_EQ(api.calls[1].handle, FakeWinMm::kHandle);
-  EXPECT_EQ(api.calls[1].message, 0x643C90u);
-  EXPECT_EQ(api.calls[2].handle, FakeWinMm::kHandle);
+  EXPECT_EQ(calls[1].handle, FakeWinMm::kHandle);
+  EXPECT_EQ(calls[1].message, 0x643C90u);
+  EXPECT_EQ(calls[2].handle, FakeWinMm::kHandle);
 }
 
-// One header serves every send: pointed at the static message, prepared and
-// handed over with the platform's header size, its flags left as the platform
-// set them.
-TEST(WinMmOutput, SendsSystemExclusiveThroughOneReusedHeaderOverTheStaticBytes) {
+// Two messages back to back while the device still plays the first: each
+// has a header and bytes of its own, prepared from zero flags; each is
+// unprepared by the backend's own thread once the device marks it done, and
+// its header then serves again.
+TEST(WinMmOutput, GivesEachSystemExclusiveMessageItsOwnHeaderUntilTheDeviceIsDone) {
   FakeWinMm api;
   WinMmOutput backend(api);
   MidiPort port(backend);
   ASSERT_TRUE(port.OpenPort(0));
+  std::array<std::uint8_t, 11> effect = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40,
+                                         0x01, 0x30, 0x02, 0x0D, 0xF7};
   port.SendModuleReset(ModuleKind::kGs);
-  port.SendModuleReset(ModuleKind::kXg);
+  port.SendSysEx(effect);
+  effect.fill(0);                          // the caller's bytes may be gone once the send returns
   port.SendModuleReset(ModuleKind::kGm2);  // GM2: nothing
   ASSERT_EQ(api.Names(), (Names{"Open", "PrepareHeader", "LongMsg", "PrepareHeader", "LongMsg"}));
 
-  const FakeWinMm::Call& first_prepare = api.calls[1];
-  EXPECT_EQ(first_prepare.data, GsReset.data());
-  EXPECT_EQ(first_prepare.length, GsReset.size());
-  EXPECT_EQ(first_prepare.flags, 0u);
-  const FakeWinMm::Call& second_prepare = api.calls[3];
-  EXPECT_EQ(second_prepare.data, XgSystemOn.data());
-  EXPECT_EQ(second_prepare.length, XgSystemOn.size());
-  EXPECT_EQ(second_prepare.flags, static_cast<DWORD>(MHDR_PREPARED | MHDR_DONE));
-  for (std::size_t i = 1; i < api.calls.size(); ++i) {
-    EXPECT_EQ(api.calls[i].header, first_prepare.header);
-    EXPECT_EQ(api.calls[i].size, sizeof(MIDIHDR));
-    EXPECT_EQ(api.calls[i].handle, FakeWinMm::kHandle);
+  std::vector<FakeWinMm::Call> calls = api.Calls();
+  const FakeWinMm::Call& reset = calls[2];
+  const FakeWinMm::Call& second = calls[4];
+  EXPECT_NE(reset.header, second.header);
+  EXPECT_EQ(calls[1].flags, 0u);
+  EXPECT_EQ(calls[3].flags, 0u);
+  EXPECT_EQ(std::vector<std::uint8_t>(static_cast<const std::uint8_t*>(reset.data),
+                                      static_cast<const std::uint8_t*>(reset.data) + reset.length),
+            std::vector<std::uint8_t>(GsReset.begin(), GsReset.end()));
+  EXPECT_EQ(
+      std::vector<std::uint8_t>(static_cast<const std::uint8_t*>(second.data),
+                                static_cast<const std::uint8_t*>(second.data) + second.length),
+      (std::vector<std::uint8_t>{0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x01, 0x30, 0x02, 0x0D,
+                                 0xF7}));
+  for (std::size_t i = 1; i < calls.size(); ++i) {
+    EXPECT_EQ(calls[i].size, sizeof(MIDIHDR));
+    EXPECT_EQ(calls[i].handle, FakeWinMm::kHandle);
   }
+
+  api.Finish();
+  ASSERT_TRUE(WaitForCalls(api, "UnprepareHeader", 2)) << "the done headers were not unprepared";
+  calls = api.Calls();
+  EXPECT_EQ(calls[5].header, reset.header);
+  EXPECT_EQ(calls[6].header, second.header);
+  for (std::size_t i = 5; i < 7; ++i) EXPECT_NE(calls[i].thread, std::this_thread::get_id());
+
+  api.Forget();
+  port.SendModuleReset(ModuleKind::kXg);
+  calls = api.Calls();
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].header, reset.header);
+  EXPECT_EQ(calls[0].length, XgSystemOn.size());
 
   // A header the platform will not prepare is not handed over.
   api.prepare_result = MMSYSERR_NOMEM;
   port.SendModuleReset(ModuleKind::kGm);
-  EXPECT_EQ(api.calls.back().name, "PrepareHeader");
+  EXPECT_EQ(api.Names().back(), "PrepareHeader");
   EXPECT_EQ(backend.LastResult(), static_cast<MMRESULT>(MMSYSERR_NOMEM));
 }
 
-TEST(WinMmOutput, ACloseHeldUpByAPlayingMessageResetsAndClosesAgain) {
+// A close lets the device finish what it plays, so a reset sent just before
+// arrives whole and no reset follows; a device that does not finish is reset.
+// Either way every header is unprepared before the close.
+TEST(WinMmOutput, ACloseLetsPlayingMessagesFinishAndResetsADeviceThatDoesNot) {
   FakeWinMm api;
   {
     WinMmOutput backend(api);
     MidiPort port(backend);
     ASSERT_TRUE(port.OpenPort(0));
+    port.SendModuleReset(ModuleKind::kGs);
+    std::thread device([&api] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(30));
+      api.Finish();
+    });
     port.ClosePort();
-    EXPECT_EQ(api.Names(), (Names{"Open", "Close"}));
+    device.join();
+    EXPECT_EQ(api.Names(), (Names{"Open", "PrepareHeader", "LongMsg", "UnprepareHeader", "Close"}));
 
-    api.calls.clear();
+    api.Forget();
     ASSERT_TRUE(port.OpenPort(0));
-    api.closes_still_playing = 1;
+    port.SendModuleReset(ModuleKind::kXg);
+    const auto start = std::chrono::steady_clock::now();
     port.ClosePort();
-    EXPECT_EQ(api.Names(), (Names{"Open", "Close", "Reset", "Close"}));
-    EXPECT_EQ(backend.LastResult(), static_cast<MMRESULT>(MMSYSERR_NOERROR));
+    EXPECT_GE(std::chrono::steady_clock::now() - start,
+              std::chrono::milliseconds(WinMmOutput::kLongMessageDrainMs));
+    EXPECT_EQ(api.Names(),
+              (Names{"Open", "PrepareHeader", "LongMsg", "Reset", "UnprepareHeader", "Close"}));
 
-    api.calls.clear();
+    api.Forget();
     ASSERT_TRUE(backend.Open(1));
   }
   // The backend's end closes the device still open.
@@ -251,6 +345,7 @@ TEST(WinMmOutput, ACloseHeldUpByAPlayingMessageResetsAndClosesAgain) {
 
 TEST(WinMmOutput, SendsAllocateNothing) {
   FakeWinMm api;
+  api.finish_at_once = true;
   WinMmOutput backend(api);
   MidiPort port(backend);
   ASSERT_TRUE(port.OpenPort(0));
@@ -267,7 +362,7 @@ TEST(WinMmOutput, SendsAllocateNothing) {
   }
   const long after = AllocationCount();
   EXPECT_EQ(after, before);
-  EXPECT_GT(api.calls.size(), 400u);  // the sends did reach the platform
+  EXPECT_GT(api.Calls().size(), 400u);  // the sends did reach the platform
 }
 
 }  // namespace

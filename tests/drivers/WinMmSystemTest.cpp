@@ -28,7 +28,7 @@ TEST(WinMmSystem, ListsEveryDeviceThePlatformOffersAndNoneBeyond) {
     const std::optional<std::string> name = backend.DeviceName(id);
     ASSERT_TRUE(name.has_value()) << "device " << id;
     EXPECT_TRUE(IsUtf8(*name)) << *name;
-    EXPECT_LE(name->size(), 3u * MAXPNAMELEN);  // at most 31 ANSI characters
+    EXPECT_LE(name->size(), 3u * MAXPNAMELEN);  // at most 31 UTF-16 characters
   }
   EXPECT_EQ(backend.DeviceName(count), std::nullopt);
   EXPECT_EQ(backend.LastResult(), static_cast<MMRESULT>(MMSYSERR_BADDEVICEID));

@@ -1,7 +1,7 @@
 // Presses the real windows (offscreen) over the real system MIDI backend, the
 // way a user auditions one tone and one drum note and then quits:
 //
-//   tonalyx_e2e_windows <device name> [finder | edit]
+//   tonalyx_e2e_windows <device name> [finder | edit | xg]
 //
 // Tone button, program button 17 held and released, drum button, drum note
 // button 37 held and released with the right mouse button, main window closed;
@@ -15,6 +15,10 @@
 // while the cutoff slider moves one page down and held once more; then the
 // drum button (its reset followed by Room 3 again) and drum note 37; then
 // module type XG confirmed with "OK" and program button 17 held.
+// With "xg": XG chosen in the module type window and confirmed with OK, the
+// tone button, program button 17 held and released, the controller window's
+// reverb bar one step up, and program button 17 held while the main window
+// closes. (The Windows end-to-end test does the same with the pointer.)
 // Exit status: 0 done, 2 usage, 3 no device of that name, 4 the open failed,
 // 5 a row to press or the tone edit window is missing.
 
@@ -24,6 +28,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +66,21 @@ void Hold(QWidget* window, int n, Qt::MouseButton mouse) {
   QTest::mouseMove(button);
   QTest::mousePress(button, mouse);
   QTest::mouseRelease(button, mouse);
+}
+
+// Module type XG, a tone, a controller, and a tone still held at the close.
+void PlayXg(AppContext& ctx) {
+  ctx.forms.form1->findChild<QAction*>(QStringLiteral("N2"))->trigger();
+  QWidget* module_type = ctx.forms.form3.Window();
+  module_type->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item1"))->click();
+  Button(module_type, 1)->click();
+  Button(ctx.forms.form1, 1)->click();
+  Hold(ctx.forms.form2, 17, Qt::LeftButton);
+  ctx.forms.form2->findChild<QAction*>(QStringLiteral("N1"))->trigger();
+  ctx.forms.form7.Window()
+      ->findChild<QScrollBar*>(QStringLiteral("ScrollBar3"))
+      ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  QTest::mousePress(Button(ctx.forms.form2, 17), Qt::LeftButton);
 }
 
 // Opens the finder from a window's menu item, types text and holds the row of
@@ -108,8 +129,8 @@ int Run(int argc, char** argv) {
   const std::string_view mode = argc == 3 ? argv[2] : "";
   const bool finder = mode == "finder";
   const bool edit = mode == "edit";
-  if (argc != 2 && !finder && !edit) {
-    std::fprintf(stderr, "usage: %s <device name> [finder | edit]\n", argv[0]);
+  if (argc < 2 || argc > 3 || (argc == 3 && !finder && !edit && mode != "xg")) {
+    std::fprintf(stderr, "usage: %s <device name> [finder | edit | xg]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -133,6 +154,11 @@ int Run(int argc, char** argv) {
   FormSet forms(ctx);
   if (!ctx.port.IsOpen()) return 4;
 
+  if (mode == "xg") {
+    PlayXg(ctx);
+    ctx.forms.form1->close();
+    return 0;
+  }
   Button(ctx.forms.form1, 1)->click();
   if (edit) {
     if (!ShapeTheTone(ctx)) return 5;

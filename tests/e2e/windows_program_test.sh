@@ -67,12 +67,13 @@ start_windows_program() {
   PROGRAM_PID=$!
 }
 
-# Holds program button 1 for a moment and lets go, with the real pointer.
+# Holds program button 1 for a moment and lets go, with the real pointer
+# (below the window's menu bar, 20 pixels high).
 hold_program_button() {
   local win=$1 X Y WIDTH HEIGHT SCREEN WINDOW
   xdotool windowraise "$win"
   eval "$(xdotool getwindowgeometry --shell "$win")"
-  xdotool mousemove $((X + 40)) $((Y + 12)) sleep 0.1 mousedown 1 sleep 0.3 mouseup 1
+  xdotool mousemove $((X + 40)) $((Y + 28)) sleep 0.1 mousedown 1 sleep 0.3 mouseup 1
   sleep 0.2
 }
 
@@ -102,14 +103,7 @@ has_design_sections "$portable/tonalyx.ini"
 FAIL_CONTEXT="end of session"
 rm "$portable/tonalyx.ini"
 start_windows_program "$portable/tonalyx.exe" session
-window "Tonalyx Main" >/dev/null
-wine wineboot --end-session >"$WORK/wineboot.log" 2>&1 || true
-for _ in $(seq 200); do
-  kill -0 "$PROGRAM_PID" 2>/dev/null || break
-  sleep 0.05
-done
-kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program still runs 10 s after the session ended"
-PROGRAM_PID=
+end_program session "$(window "Tonalyx Main")"
 [[ -f $portable/tonalyx.ini ]] || fail "the end of the session stored no settings"
 has_design_sections "$portable/tonalyx.ini"
 
