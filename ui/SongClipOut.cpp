@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -60,6 +62,16 @@ QString& SaveFolder() {
   return folder;
 }
 
+// Whether the file holds exactly these bytes already: a clip dragged or
+// copied before. A sequencer may keep it open, and Windows cannot replace a
+// file that is open.
+bool HoldsBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  const std::string held{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  return held == bytes;
+}
+
 }  // namespace
 
 std::unique_ptr<QMimeData> SongClipMimeData(AppContext& ctx, const ClipRequest& request) {
@@ -69,7 +81,8 @@ std::unique_ptr<QMimeData> SongClipMimeData(AppContext& ctx, const ClipRequest& 
       ctx.clip_folder / PathOf(QString::fromStdString(clip->file_name));
   std::error_code error;
   if (!ctx.clip_folder.empty()) std::filesystem::create_directories(ctx.clip_folder, error);
-  if (ctx.clip_folder.empty() || !ReplaceFileAtomically(path, clip->bytes)) {
+  if (ctx.clip_folder.empty() ||
+      !(HoldsBytes(path, clip->bytes) || ReplaceFileAtomically(path, clip->bytes))) {
     Tell(ctx, Text(kNoClipFolder).arg(Shown(ctx.clip_folder)));
     return nullptr;
   }

@@ -406,12 +406,12 @@ MMRESULT StopCall(HMIDIIN handle, const char* call) {
 // --- the system's own winmm.dll ---------------------------------------------
 
 FARPROC SystemFunction(const char* name) {
-  static const HMODULE system = [] {
+  static const HMODULE kSystem = [] {
     wchar_t folder[MAX_PATH];
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     return LoadLibraryW((std::wstring(folder, length) + L"\\winmm.dll").c_str());
   }();
-  return system != nullptr ? GetProcAddress(system, name) : nullptr;
+  return kSystem != nullptr ? GetProcAddress(kSystem, name) : nullptr;
 }
 
 }  // namespace
