@@ -82,8 +82,8 @@ std::vector<MidiBytes> ClipSetupMessages(const SoundChoice& sound, const SharedS
   }
   // The edits shape what sounds under the module type in use.
   if (sound.module_type == state.ModuleType) {
-    for (const std::uint32_t message : EditMessages(sound, edits, channel - 1).Messages())
-      setup.push_back(ShortMessageBytes(message));
+    const MessageList edited = EditMessages(sound, edits, channel - 1);
+    for (const std::uint32_t message : edited.Messages()) setup.push_back(ShortMessageBytes(message));
   }
   for (const Effect effect : {Effect::kReverb, Effect::kChorus}) {
     const std::span<const std::uint8_t> type = edits.ChosenEffectMessage(sound.module_type, effect);

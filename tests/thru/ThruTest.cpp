@@ -11,6 +11,7 @@
 #include "support/FakeInputBackend.h"
 #include "support/RecordingBackend.h"
 #include "support/ThruDrain.h"
+#include "thru/MessageRing.h"
 #include "thru/MidiInputParser.h"
 #include "thru/MidiThru.h"
 #include "thru/ThruRouter.h"
@@ -185,6 +186,7 @@ TEST(MidiThru, AnOverflowEndsTheHeldNotesWhileTheFloodGoesOn) {
   backend.WaitForFirst();
   // The ring fills up behind the held-up thru thread and overflows; the
   // keyboard goes on sending controllers all the while.
+  for (std::size_t i = 0; i <= MessageRing::kCapacity; ++i) input.Play({0xB0, 7, 100});
   std::atomic<bool> flooding{true};
   std::thread keyboard([&] {
     while (flooding.load()) input.Play({0xB0, 7, 100});
