@@ -51,6 +51,9 @@ namespace {
 SRWLOCK lock = SRWLOCK_INIT;
 CONDITION_VARIABLE changed = CONDITION_VARIABLE_INIT;
 HANDLE log_file = INVALID_HANDLE_VALUE;
+// Wine appends by seeking to the end and then writing, so two threads
+// logging at once can write over each other's line; one writer at a time.
+SRWLOCK log_lock = SRWLOCK_INIT;
 DWORD start_ms = 0;
 
 class Locked {
@@ -86,8 +89,10 @@ void Log(const char* format, ...) {
   va_end(again);
   line.back() = '\n';
   DWORD written = 0;
-  if (log_file != INVALID_HANDLE_VALUE)
-    WriteFile(log_file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  if (log_file == INVALID_HANDLE_VALUE) return;
+  AcquireSRWLockExclusive(&log_lock);
+  WriteFile(log_file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  ReleaseSRWLockExclusive(&log_lock);
 }
 
 std::string Hex(const unsigned char* bytes, std::size_t size) {
