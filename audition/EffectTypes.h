@@ -27,12 +27,4 @@ std::span<const EffectType> EffectTypes(ModuleKind type, Effect effect);
 // reset (GS Hall 2 and Chorus 3, XG Hall 1 and Chorus 1); -1 for GM and GM2.
 int DefaultEffectType(ModuleKind type, Effect effect);
 
-// The GS checksum of a data set's address and data bytes: what makes their
-// sum with it a multiple of 128.
-constexpr std::uint8_t GsChecksum(std::span<const std::uint8_t> address_and_data) {
-  int sum = 0;
-  for (const std::uint8_t byte : address_and_data) sum += byte;
-  return static_cast<std::uint8_t>((128 - sum % 128) % 128);
-}
-
 }  // namespace tonalyx

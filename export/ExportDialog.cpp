@@ -13,6 +13,7 @@
 #include "export/ExportTexts.h"
 #include "favouritesfile/FavouritesMap.h"
 #include "settings/AtomicFile.h"
+#include "ui/FilePathText.h"
 #include "ui/Retranslation.h"
 #include "ui/UiLook.h"
 
@@ -175,12 +176,8 @@ bool ExportDialog::Write(const QString& path) {
   const std::string text = ChosenText();
   if (ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()), text)) return true;
 
-  const QFileInfo file(path);
-  const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
   const QString message =
-      file.absoluteDir().exists()
-          ? Text(export_texts::kNotWritten).arg(shown)
-          : Text(export_texts::kNoFolder).arg(shown, QDir::toNativeSeparators(file.absolutePath()));
+      NotWrittenText(path, Text(export_texts::kNotWritten), Text(export_texts::kNoFolder));
   SetNote({});
   ctx_.show_message(message.toStdString());
   return false;

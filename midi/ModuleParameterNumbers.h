@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace tonalyx {
 
@@ -40,5 +41,13 @@ inline constexpr std::uint8_t kGsReverbMacroAddress = 0x30;
 inline constexpr std::uint8_t kGsChorusMacroAddress = 0x38;
 inline constexpr std::uint8_t kXgReverbTypeAddress = 0x00;
 inline constexpr std::uint8_t kXgChorusTypeAddress = 0x20;
+
+// The GS checksum of a data set's address and data bytes: what makes their
+// sum with it a multiple of 128.
+constexpr std::uint8_t GsChecksum(std::span<const std::uint8_t> address_and_data) {
+  int sum = 0;
+  for (const std::uint8_t byte : address_and_data) sum += byte;
+  return static_cast<std::uint8_t>((128 - sum % 128) % 128);
+}
 
 }  // namespace tonalyx

@@ -46,12 +46,6 @@ constexpr float kMostAttenuation = 1440.0f;  // centibels
 constexpr std::size_t kGsMacroLength = 11;
 constexpr std::size_t kXgTypeLength = 10;
 
-bool GsChecksumHolds(std::span<const std::uint8_t> message) {
-  int sum = 0;
-  for (std::size_t i = 5; i <= 9; ++i) sum += message[i];
-  return sum % 128 == 0;
-}
-
 int Signed(int data) { return data - 64; }
 
 // FluidSynth's reverb and chorus made to sound like the modules' types. The
@@ -269,7 +263,7 @@ void ModuleParameters::SetUpDrumNoteChannel(int note) {
 bool ModuleParameters::SysEx(std::span<const std::uint8_t> message) {
   const bool gs = message.size() == kGsMacroLength && message[1] == 0x41 && message[3] == 0x42 &&
                   message[4] == 0x12 && message[5] == 0x40 && message[6] == 0x01 &&
-                  GsChecksumHolds(message);
+                  GsChecksum(message.subspan(5, 4)) == message[9];
   const bool xg = message.size() == kXgTypeLength && message[1] == 0x43 &&
                   (message[2] & 0xF0) == 0x10 && message[3] == 0x4C && message[4] == 0x02 &&
                   message[5] == 0x01;

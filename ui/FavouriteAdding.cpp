@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QMenu>
 
 #include "midifile/SoundNames.h"
+#include "ui/FilePathText.h"
 #include "ui/Retranslation.h"
 
 namespace tonalyx {
@@ -54,8 +54,7 @@ QString FavouritesProblemText(const FavouritesFile& file, FavouritesProblem prob
       text = kWriteFailed;
       break;
   }
-  const QString path = QDir::toNativeSeparators(QString::fromStdU16String(file.Path().u16string()));
-  return Text(text).arg(path);
+  return Text(text).arg(ShownPath(file.Path()));
 }
 
 void ReportFavouritesChange(AppContext& ctx, FavouritesProblem problem) {

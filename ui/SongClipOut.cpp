@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "settings/AtomicFile.h"
+#include "ui/FilePathText.h"
 
 namespace tonalyx {
 namespace {
@@ -35,10 +36,6 @@ constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP(
 constexpr char kMidiType[] = "audio/midi";
 
 QString Text(const char* text) { return QCoreApplication::translate(kContext, text); }
-
-QString Shown(const std::filesystem::path& path) {
-  return QDir::toNativeSeparators(QString::fromStdU16String(path.u16string()));
-}
 
 std::filesystem::path PathOf(const QString& path) {
   return std::filesystem::path(path.toStdU16String());
@@ -83,7 +80,7 @@ std::unique_ptr<QMimeData> SongClipMimeData(AppContext& ctx, const ClipRequest& 
   if (!ctx.clip_folder.empty()) std::filesystem::create_directories(ctx.clip_folder, error);
   if (ctx.clip_folder.empty() ||
       !(HoldsBytes(path, clip->bytes) || ReplaceFileAtomically(path, clip->bytes))) {
-    Tell(ctx, Text(kNoClipFolder).arg(Shown(ctx.clip_folder)));
+    Tell(ctx, Text(kNoClipFolder).arg(ShownPath(ctx.clip_folder)));
     return nullptr;
   }
   auto data = std::make_unique<QMimeData>();
@@ -106,13 +103,9 @@ void SaveSongClip(AppContext& ctx, QWidget* parent, const ClipRequest& request) 
           ? ctx.choose_save_file(parent, suggested, Text(kSaveFilter))
           : QFileDialog::getSaveFileName(parent, Text(kSaveCaption), suggested, Text(kSaveFilter));
   if (path.isEmpty()) return;
-  const QFileInfo file(path);
-  SaveFolder() = file.absolutePath();
+  SaveFolder() = QFileInfo(path).absolutePath();
   if (ReplaceFileAtomically(PathOf(path), clip->bytes)) return;
-  const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
-  Tell(ctx, file.absoluteDir().exists()
-                ? Text(kSaveFailed).arg(shown)
-                : Text(kSaveNoFolder).arg(shown, QDir::toNativeSeparators(file.absolutePath())));
+  Tell(ctx, NotWrittenText(path, Text(kSaveFailed), Text(kSaveNoFolder)));
 }
 
 void RemoveOldSongClips(const std::filesystem::path& folder) {
